@@ -1,0 +1,120 @@
+// GrabSettings: every option of the program in one plain record.
+//
+// Each field is named Section.Key after the INI section and key that persist it
+// (Properties.SnapType is [Properties] SnapType=). The record holds no handles
+// and no heap memory: copying it copies everything, the INI accessor state
+// included, which is how the settings dialog works on its own copy.
+#pragma once
+
+#include <cstdint>
+
+#include "base/types.h"
+
+// Lengths of the record's texts, terminator included.
+constexpr int kPathChars = 260;
+constexpr int kTextChars = 256;
+constexpr int kSectionChars = 32;
+
+// What Properties.SnapType selects.
+enum class GrabType : int32_t {
+    Control = 0,
+    ClientArea = 1,
+    Window = 2,
+    Desktop = 3,
+    VirtualScreen = 4,
+    RectangularArea = 5,
+};
+
+// Settings page dialog ids the settings dialog can open at.
+constexpr int32_t kGeneralPageId = 118;
+
+// The watermark options: a record of their own, handed alone to the watermark code.
+struct WatermarkSettings {
+    WatermarkSettings();
+
+    bool Watermark;
+    char File[kPathChars];
+    bool Stretch;
+    int32_t Percent;
+    int32_t Width;
+    int32_t Height;
+    bool Aspect;
+    int32_t Style;  // 0 centered, 1 tiled, 2 cornered
+    int32_t Rows;
+    int32_t Columns;
+    int32_t Corner;  // 0 top left, 1 top right, 2 bottom left, 3 bottom right
+    float HOffset;
+    float VOffset;
+};
+
+struct GrabSettings {
+    // The defaults depend on the machine in one place: the file type is "jpg"
+    // when GDI+ can encode it and "bmp" otherwise. The caller makes that test
+    // (IsGdiplusAvailable) so the record itself stays portable.
+    explicit GrabSettings(bool gdiplusUsable);
+
+    // State of the INI accessor; never stored in the file.
+    struct {
+        char Directory[kPathChars];  // no trailing backslash
+        char Path[kPathChars];       // Directory + "\" + file name
+        char Section[kSectionChars];
+    } IniFile;
+
+    struct {
+        int32_t StartPage;  // dialog id of the settings page to open first
+    } Runtime;
+
+    struct {
+        bool FirstTime;
+        bool SettingsOnStart;
+        bool Systray;
+        bool Taskbar;
+        bool RelPaths;
+        bool MakeLink;
+        bool UserLink;
+        char Icons[kPathChars];  // folder of the icon files, ending in a backslash
+        int32_t HotKey;          // virtual-key code once loaded; 0 means none
+        bool UseAlt;
+        bool UseCtrl;
+        bool UseShift;
+        bool UseWin;
+        bool StoreFile;  // true: numbered files; false: the clipboard
+        bool ShowCursor;
+        int32_t SnapType;  // a GrabType, kept as stored
+    } Properties;
+
+    struct {
+        char Dir[kPathChars];
+        char Name[kPathChars];
+        char Ext[kPathChars];
+        int32_t Digits;
+        int32_t Reduction;
+        int32_t Quality;
+        int32_t Compression;
+    } FileStore;
+
+    struct {
+        bool Thumb;
+        int32_t Percent;
+        int32_t Width;
+        int32_t Height;
+        bool Aspect;
+        bool WMSame;
+    } Thumbnail;
+
+    WatermarkSettings Watermark;
+
+    struct {
+        bool Fill;
+        Colorref Color;
+        bool TransFill;
+    } BkgndFill;
+
+    struct {
+        char Title[kTextChars];
+        char Copyright[kTextChars];
+        char Docname[kTextChars];
+        char Description[kTextChars];
+        char Artist[kTextChars];
+    } Info;
+};

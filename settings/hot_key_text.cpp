@@ -1,0 +1,40 @@
+#include "settings/hot_key_text.h"
+
+#include "resources/texts.h"
+#include "settings/grab_settings.h"
+
+int32_t HotKeyFromIniForm(int32_t stored) {
+    return stored == kVkPrintScreen ? kVkPrintScreen : stored + kFunctionKeyBase;
+}
+
+int32_t HotKeyToIniForm(int32_t virtualKey) {
+    return virtualKey == kVkPrintScreen ? kVkPrintScreen : virtualKey - kFunctionKeyBase;
+}
+
+uint32_t HotKeyModifiers(const GrabSettings& settings) {
+    uint32_t mask = 0;
+    if (settings.Properties.UseAlt) mask |= kModAlt;
+    if (settings.Properties.UseCtrl) mask |= kModCtrl;
+    if (settings.Properties.UseShift) mask |= kModShift;
+    if (settings.Properties.UseWin) mask |= kModWin;
+    return mask;
+}
+
+std::string HotKeyText(const GrabSettings& settings) {
+    const int32_t key = settings.Properties.HotKey;
+    if (key == 0) {
+        return TEXT_NO_HOTKEY;
+    }
+    std::string text;
+    // Alt always leads, whatever order the boxes were ticked in.
+    if (settings.Properties.UseAlt) text += "Alt+";
+    if (settings.Properties.UseCtrl) text += "Ctrl+";
+    if (settings.Properties.UseShift) text += "Shift+";
+    if (settings.Properties.UseWin) text += "Win+";
+    if (key == kVkPrintScreen) {
+        text += "PrtScrn";
+    } else {
+        text += "F" + std::to_string(static_cast<int64_t>(key) - kFunctionKeyBase);
+    }
+    return text;
+}

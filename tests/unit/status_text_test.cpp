@@ -1,0 +1,43 @@
+#include "settings/status_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "settings/grab_settings.h"
+
+TEST(StatusText, GrabTypeNames) {
+    const char* names[] = {"Control", "Client Area", "Window", "Desktop", "Virtual Screen",
+                           "Rectangular Area"};
+    GrabSettings s(true);
+    for (int type = 0; type < 6; ++type) {
+        s.Properties.SnapType = type;
+        EXPECT_EQ(GrabTypeName(s), names[type]);
+    }
+    for (int outside : {-1, 6, 1000}) {
+        s.Properties.SnapType = outside;
+        EXPECT_EQ(GrabTypeName(s), "Unknown");
+    }
+}
+
+TEST(StatusText, TooltipAndTitle) {
+    GrabSettings s(true);
+    s.Properties.HotKey = 121;
+    EXPECT_EQ(TooltipText(s), "Use Win+F10 to take a Window screen grab");
+    EXPECT_EQ(WindowTitle(s), "Use Win+F10 to take a Window screen grab - Pixelnook Beta 0.4.0");
+
+    s.Properties.HotKey = 0;
+    EXPECT_EQ(TooltipText(s), "No valid hot key registered. Go to Settings to choose one.");
+    EXPECT_EQ(WindowTitle(s),
+              "No valid hot key registered. Go to Settings to choose one. - Pixelnook Beta 0.4.0");
+
+    // The longest status (all modifiers, Print Screen, Rectangular Area) is
+    // longer than the 63 characters the tray shows; the title keeps it whole.
+    s.Properties.HotKey = 44;
+    s.Properties.UseAlt = s.Properties.UseCtrl = s.Properties.UseShift = true;
+    s.Properties.SnapType = 5;
+    std::string status = TooltipText(s);
+    EXPECT_EQ(status, "Use Alt+Ctrl+Shift+Win+PrtScrn to take a Rectangular Area screen grab");
+    EXPECT_GT(status.size(), 63u);
+    EXPECT_EQ(WindowTitle(s), status + " - Pixelnook Beta 0.4.0");
+}
