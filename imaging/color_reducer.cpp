@@ -1,0 +1,135 @@
+// The colour reduction frame and the fixed-palette reducer; see color_reducer.h.
+#include "imaging/color_reducer.h"
+
+#include <algorithm>
+#include <new>
+
+void ColorReducer::Analyze(const ArgbView& bits) {
+    for (int32_t y = 0; y < bits.height; ++y) {
+        const Argb* row = bits.Row(y);
+        for (int32_t x = 0; x < bits.width; ++x) {
+            AddColor(row[x]);
+        }
+    }
+}
+
+void ColorReducer::Remap(const ArgbView& bits, const IndexView& target) {
+    if (bits.width <= 0 || bits.height <= 0) {
+        return;
+    }
+    // Runs of equal pixels (flat areas of a screen) skip even the cache lookup.
+    Argb previous = bits.Row(0)[0];
+    uint8_t index = MapColor(previous);
+    for (int32_t y = 0; y < bits.height; ++y) {
+        const Argb* source = bits.Row(y);
+        uint8_t* dest = target.Row(y);
+        for (int32_t x = 0; x < bits.width; ++x) {
+            if (source[x] != previous) {
+                previous = source[x];
+                index = MapColor(previous);
+            }
+            dest[x] = index;
+        }
+    }
+}
+
+void ColorReducer::AddColor(Argb) {}
+
+uint8_t ColorReducer::MapColor(Argb) {
+    return 0;
+}
+
+PaletteBlock& ColorReducer::GetPalette(PaletteBlock& block) {
+    return block;
+}
+
+bool ReduceColors(ColorReducer& reducer, const ArgbView& bits, const IndexView& target,
+                  PaletteBlock& block) {
+    // The reduction boundary: every container of a reducer grows here, and a
+    // grab too large for the memory left must not take the save down with it.
+    try {
+        if (!reducer.paletteFixed) {
+            reducer.Analyze(bits);
+        }
+        PaletteBlock& result = reducer.GetPalette(block);
+        if (&result != &block) {
+            block = result;
+        }
+        reducer.Remap(bits, target);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+void DrawAsWorkingPixels(const ArgbView& source, const ArgbView& dest) {
+    for (int32_t y = 0; y < source.height; ++y) {
+        const Argb* from = source.Row(y);
+        Argb* to = dest.Row(y);
+        for (int32_t x = 0; x < source.width; ++x) {
+            to[x] = AlphaOf(from[x]) == 0 ? 0 : from[x];
+        }
+    }
+}
+
+PaletteReducer::PaletteReducer(const PaletteBlock& block) : ColorReducer(true) {
+    uint32_t count = std::min<uint32_t>(block.count, kMaxPaletteEntries);
+    colors.assign(block.entries, block.entries + count);
+}
+
+namespace {
+
+// Larger than any squared RGB distance (3 x 255^2): the search's starting best.
+constexpr int32_t kNoDistance = 2147483647;
+
+uint8_t NearestEntry(const Palette& colors, Argb pixel) {
+    int32_t red = static_cast<int32_t>(RedOfArgb(pixel));
+    int32_t green = static_cast<int32_t>(GreenOfArgb(pixel));
+    int32_t blue = static_cast<int32_t>(BlueOfArgb(pixel));
+    size_t best = 0;
+    int32_t bestDistance = kNoDistance;
+    for (size_t i = 0; i < colors.size(); ++i) {
+        int32_t db = blue - static_cast<int32_t>(BlueOfArgb(colors[i]));
+        int32_t dg = green - static_cast<int32_t>(GreenOfArgb(colors[i]));
+        int32_t dr = red - static_cast<int32_t>(RedOfArgb(colors[i]));
+        int32_t d = db * db + dg * dg + dr * dr;
+        if (d < bestDistance) {
+            best = i;
+            bestDistance = d;
+            if (d == 0) {
+                break;
+            }
+        }
+    }
+    return static_cast<uint8_t>(best);
+}
+
+uint8_t FirstTransparentEntry(const Palette& colors) {
+    for (size_t i = 0; i < colors.size(); ++i) {
+        if (AlphaOf(colors[i]) == 0) {
+            return static_cast<uint8_t>(i);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+uint8_t PaletteReducer::MapColor(Argb pixel) {
+    int32_t key = static_cast<int32_t>(pixel);
+    auto found = cache.lower_bound(key);
+    if (found != cache.end() && found->first == key) {
+        return found->second;
+    }
+    uint8_t index =
+        AlphaOf(pixel) != 0 ? NearestEntry(colors, pixel) : FirstTransparentEntry(colors);
+    cache.emplace_hint(found, key, index);
+    return index;
+}
+
+PaletteBlock& PaletteReducer::GetPalette(PaletteBlock& block) {
+    size_t count = std::min<size_t>(colors.size(), kMaxPaletteEntries);
+    std::copy(colors.begin(), colors.begin() + count, block.entries);
+    block.count = static_cast<uint32_t>(count);
+    return block;
+}

@@ -1,0 +1,51 @@
+// Small helpers shared by the imaging tests: images held in vectors with views
+// over them.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "imaging/pixel_view.h"
+
+struct TestImage {
+    TestImage(int32_t w, int32_t h, Argb fill = 0xFF000000u)
+        : width(w), height(h), pixels(size_t(w) * size_t(h), fill) {}
+
+    ArgbView View() {
+        return ArgbView{width, height, width * 4, reinterpret_cast<uint8_t*>(pixels.data())};
+    }
+    Argb& At(int32_t x, int32_t y) { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+
+    int32_t width, height;
+    std::vector<Argb> pixels;
+};
+
+struct TestIndices {
+    TestIndices(int32_t w, int32_t h) : width(w), height(h), bytes(size_t(w) * size_t(h), 0xEE) {}
+    IndexView View() { return IndexView{width, height, width, bytes.data()}; }
+    uint8_t At(int32_t x, int32_t y) const { return bytes[size_t(y) * size_t(width) + size_t(x)]; }
+
+    int32_t width, height;
+    std::vector<uint8_t> bytes;
+};
+
+// A block as GDI+ creates it for a new 8-bit bitmap in the tests: 256 entries of
+// opaque black.
+inline PaletteBlock BlackBlock() {
+    PaletteBlock block;
+    block.count = kMaxPaletteEntries;
+    for (Argb& e : block.entries) {
+        e = 0xFF000000u;
+    }
+    return block;
+}
+
+inline TestImage RandomImage(int32_t w, int32_t h, uint32_t seed, uint32_t colourMask = 0xFFFFFF) {
+    std::mt19937 random(seed);
+    TestImage image(w, h);
+    for (Argb& p : image.pixels) {
+        p = 0xFF000000u | (random() & colourMask);
+    }
+    return image;
+}
