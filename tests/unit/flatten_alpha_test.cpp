@@ -1,0 +1,36 @@
+#include "capture/flatten_alpha.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(FlattenAlpha, CompositesOverTheFillColour) {
+    const struct {
+        uint8_t b, g, r, a;
+        Colorref fill;
+        uint8_t eb, eg, er;
+    } cases[] = {
+        {200, 100, 50, 128, MakeColorref(255, 0, 0), 100, 50, 152},
+        {1, 2, 3, 0, MakeColorref(9, 8, 7), 7, 8, 9},                   // alpha 0: the fill colour
+        {1, 2, 3, 255, MakeColorref(9, 8, 7), 1, 2, 3},                 // alpha 255: unchanged
+        {100, 100, 100, 128, MakeColorref(100, 100, 100), 99, 99, 99},  // two floors lose one
+    };
+    for (const auto& c : cases) {
+        std::vector<uint8_t> bits = {c.b, c.g, c.r, c.a, c.b, c.g, c.r, c.a};
+        FlattenAlpha(bits.data(), 2, 1, c.fill);
+        EXPECT_EQ(bits, (std::vector<uint8_t>{c.eb, c.eg, c.er, 255, c.eb, c.eg, c.er, 255}));
+    }
+}
+
+TEST(FlattenAlpha, NeverExceeds255) {
+    std::vector<uint8_t> bits(4);
+    for (int a = 0; a < 256; ++a) {
+        for (int v = 0; v < 256; v += 5) {
+            bits = {uint8_t(v), 255, 0, uint8_t(a)};
+            FlattenAlpha(bits.data(), 1, 1, MakeColorref(255, 255, 255));
+            unsigned expected = unsigned(v) * a / 255 + (255u - a) * 255 / 255;
+            ASSERT_EQ(bits[0], expected);
+            ASSERT_LE(expected, 255u);
+        }
+    }
+}
