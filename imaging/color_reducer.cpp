@@ -115,15 +115,59 @@ uint8_t FirstTransparentEntry(const Palette& colors) {
 
 }  // namespace
 
-uint8_t PaletteReducer::MapColor(Argb pixel) {
-    int32_t key = static_cast<int32_t>(pixel);
-    auto found = cache.lower_bound(key);
-    if (found != cache.end() && found->first == key) {
-        return found->second;
+size_t PixelIndexCache::SlotOf(Argb pixel) const {
+    // Fibonacci hashing: neighbouring colours land far apart.
+    return static_cast<size_t>((pixel * 2654435769u) >> 8) & (slots.size() - 1);
+}
+
+bool PixelIndexCache::Find(Argb pixel, uint8_t& index) const {
+    if (slots.empty()) {
+        return false;
     }
-    uint8_t index =
-        AlphaOf(pixel) != 0 ? NearestEntry(colors, pixel) : FirstTransparentEntry(colors);
-    cache.emplace_hint(found, key, index);
+    for (size_t i = SlotOf(pixel);; i = (i + 1) & (slots.size() - 1)) {
+        if (!slots[i].used) {
+            return false;
+        }
+        if (slots[i].pixel == pixel) {
+            index = slots[i].index;
+            return true;
+        }
+    }
+}
+
+void PixelIndexCache::Store(Argb pixel, uint8_t index) {
+    if (2 * (used + 1) > slots.size()) {
+        Grow();  // at most half full, so probes stay short
+    }
+    size_t i = SlotOf(pixel);
+    while (slots[i].used && slots[i].pixel != pixel) {
+        i = (i + 1) & (slots.size() - 1);
+    }
+    if (!slots[i].used) {
+        ++used;
+    }
+    slots[i] = Slot{pixel, index, true};
+}
+
+void PixelIndexCache::Grow() {
+    std::vector<Slot> old;
+    old.swap(slots);
+    slots.assign(old.empty() ? kInitialSlots : 2 * old.size(), Slot());
+    used = 0;
+    for (const Slot& s : old) {
+        if (s.used) {
+            Store(s.pixel, s.index);
+        }
+    }
+}
+
+uint8_t PaletteReducer::MapColor(Argb pixel) {
+    uint8_t index = 0;
+    if (cache.Find(pixel, index)) {
+        return index;
+    }
+    index = AlphaOf(pixel) != 0 ? NearestEntry(colors, pixel) : FirstTransparentEntry(colors);
+    cache.Store(pixel, index);
     return index;
 }
 

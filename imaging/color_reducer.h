@@ -9,7 +9,7 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <vector>
 
 #include "imaging/pixel_view.h"
 
@@ -47,6 +47,30 @@ bool ReduceColors(ColorReducer& reducer, const ArgbView& bits, const IndexView& 
 // size).
 void DrawAsWorkingPixels(const ArgbView& source, const ArgbView& dest);
 
+// Every pixel value mapped so far, with its palette index: an open-addressing
+// hash table. (An ordered map gives the same answers, but a photo-like grab has
+// hundreds of thousands of distinct pixels and a tree lookup per pixel costs
+// seconds where this costs milliseconds.)
+class PixelIndexCache {
+public:
+    // True and the index when the pixel was stored before.
+    bool Find(Argb pixel, uint8_t& index) const;
+    void Store(Argb pixel, uint8_t index);
+
+private:
+    struct Slot {
+        Argb pixel = 0;
+        uint8_t index = 0;
+        bool used = false;
+    };
+    static constexpr size_t kInitialSlots = 1024;  // a power of two
+    size_t SlotOf(Argb pixel) const;
+    void Grow();
+
+    std::vector<Slot> slots;
+    size_t used = 0;
+};
+
 // A reducer with a palette given in advance; each pixel goes to its nearest entry.
 class PaletteReducer : public ColorReducer {
 public:
@@ -62,7 +86,6 @@ public:
 
 protected:
     Palette colors;
-    // Every pixel value mapped so far, with its index. The key is the pixel read
-    // as a signed value, which only changes the map's order, never a result.
-    std::map<int32_t, uint8_t> cache;
+    // Every pixel value mapped so far, with its index.
+    PixelIndexCache cache;
 };

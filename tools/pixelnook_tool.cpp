@@ -1,0 +1,250 @@
+// pixelnook-tool: the portable imaging core on the command line, for benchmarks
+// and cross-checks against other programs.
+//
+//   pixelnook-tool reduce --method grayscale|websafe|median|median-dither|octree
+//                  [--transparent] [--fill R,G,B] IN.pam OUT_PREFIX
+//       Reduces a PAM picture (P7, RGB or RGB_ALPHA, MAXVAL 255; straight alpha)
+//       exactly as a GIF save does and writes OUT_PREFIX.indices.pgm (one
+//       palette index per pixel) and OUT_PREFIX.palette.txt ("count N", then N
+//       entries AARRGGBB). Prints pixels, palette size and the seconds spent in
+//       the reduction to stderr.
+//   pixelnook-tool make-image screen|photo OUT.pam
+//       Writes one of the generated 1920 x 1080 benchmark pictures.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bench/test_images.h"
+#include "imaging/color_reducer.h"
+#include "imaging/fixed_palettes.h"
+#include "imaging/median_cut.h"
+#include "imaging/octree.h"
+
+namespace {
+
+constexpr Colorref kDefaultFill = 0x00FF00FFu;  // magenta, the settings' default
+constexpr int32_t kOctreeColors = 255;
+constexpr int32_t kOctreeDepth = 8;
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: pixelnook-tool reduce --method "
+                 "grayscale|websafe|median|median-dither|octree [--transparent] "
+                 "[--fill R,G,B] IN.pam OUT_PREFIX\n"
+                 "       pixelnook-tool make-image screen|photo OUT.pam\n");
+    return 2;
+}
+
+bool ReadPam(const char* path, GeneratedImage& image, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot open input";
+        return false;
+    }
+    std::string line;
+    if (!std::getline(in, line) || line != "P7") {
+        error = "not a PAM (P7) file";
+        return false;
+    }
+    int32_t width = -1, height = -1, depth = -1, maxval = -1;
+    std::string tupleType;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        if (line == "ENDHDR") {
+            break;
+        }
+        std::istringstream fields(line);
+        std::string key;
+        fields >> key;
+        if (key == "WIDTH") {
+            fields >> width;
+        } else if (key == "HEIGHT") {
+            fields >> height;
+        } else if (key == "DEPTH") {
+            fields >> depth;
+        } else if (key == "MAXVAL") {
+            fields >> maxval;
+        } else if (key == "TUPLTYPE") {
+            fields >> tupleType;
+        }
+    }
+    const bool rgba = tupleType == "RGB_ALPHA" && depth == 4;
+    const bool rgb = tupleType == "RGB" && depth == 3;
+    if (width <= 0 || height <= 0 || maxval != 255 || !(rgba || rgb)) {
+        error = "need TUPLTYPE RGB or RGB_ALPHA, MAXVAL 255 and a size";
+        return false;
+    }
+    std::vector<uint8_t> raw(size_t(width) * size_t(height) * size_t(depth));
+    if (!in.read(reinterpret_cast<char*>(raw.data()), std::streamsize(raw.size()))) {
+        error = "truncated pixel data";
+        return false;
+    }
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(size_t(width) * size_t(height));
+    for (size_t k = 0; k < image.pixels.size(); ++k) {
+        const uint8_t* p = &raw[k * size_t(depth)];
+        image.pixels[k] = MakeArgb(rgba ? p[3] : 255, p[0], p[1], p[2]);
+    }
+    return true;
+}
+
+bool WritePam(const char* path, const GeneratedImage& image) {
+    std::ofstream out(path, std::ios::binary);
+    out << "P7\nWIDTH " << image.width << "\nHEIGHT " << image.height
+        << "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
+    std::vector<uint8_t> raw;
+    raw.reserve(image.pixels.size() * 4);
+    for (Argb p : image.pixels) {
+        raw.insert(raw.end(), {uint8_t(RedOfArgb(p)), uint8_t(GreenOfArgb(p)),
+                               uint8_t(BlueOfArgb(p)), uint8_t(AlphaOf(p))});
+    }
+    out.write(reinterpret_cast<const char*>(raw.data()), std::streamsize(raw.size()));
+    return bool(out);
+}
+
+bool ParseFill(const char* text, Colorref& fill) {
+    unsigned r = 0, g = 0, b = 0;
+    char extra = 0;
+    if (std::sscanf(text, "%u,%u,%u%c", &r, &g, &b, &extra) != 3 || r > 255 || g > 255 || b > 255) {
+        return false;
+    }
+    fill = MakeColorref(r, g, b);
+    return true;
+}
+
+int Reduce(int argc, char** argv) {
+    std::string method;
+    bool transparent = false;
+    Colorref fill = kDefaultFill;
+    std::vector<const char*> positional;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--method") == 0 && i + 1 < argc) {
+            method = argv[++i];
+        } else if (std::strcmp(argv[i], "--transparent") == 0) {
+            transparent = true;
+        } else if (std::strcmp(argv[i], "--fill") == 0 && i + 1 < argc) {
+            if (!ParseFill(argv[++i], fill)) {
+                std::fprintf(stderr, "pixelnook-tool: --fill wants R,G,B in 0..255\n");
+                return 2;
+            }
+        } else if (argv[i][0] == '-' && argv[i][1] == '-') {
+            return Usage();
+        } else {
+            positional.push_back(argv[i]);
+        }
+    }
+    if (positional.size() != 2 || method.empty()) {
+        return Usage();
+    }
+    GeneratedImage image;
+    std::string error;
+    if (!ReadPam(positional[0], image, error)) {
+        std::fprintf(stderr, "pixelnook-tool: %s: %s\n", positional[0], error.c_str());
+        return 1;
+    }
+
+    // The block as GDI+ would hand it over for a new 8-bit bitmap here: 256
+    // entries of opaque black.
+    PaletteBlock block;
+    block.count = kMaxPaletteEntries;
+    std::fill(std::begin(block.entries), std::end(block.entries), kOpaque);
+    std::vector<uint8_t> indices(image.pixels.size());
+    IndexView target{image.width, image.height, image.width, indices.data()};
+    const Argb fillArgb = TransparentArgbOf(fill);
+
+    std::unique_ptr<ColorReducer> reducer;
+    bool medianCut = false, dithered = false;
+    if (method == "grayscale") {
+        reducer = std::make_unique<GrayscaleReducer>(transparent, fillArgb);
+    } else if (method == "websafe") {
+        reducer = std::make_unique<WebSafeReducer>(transparent, fillArgb);
+    } else if (method == "octree") {
+        reducer =
+            std::make_unique<OctreeReducer>(transparent, fillArgb, kOctreeColors, kOctreeDepth);
+    } else if (method == "median" || method == "median-dither") {
+        medianCut = true;
+        dithered = method == "median-dither";
+    } else {
+        return Usage();
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    bool reduced = false;
+    if (medianCut) {
+        // Median cut reads the image as it is.
+        reduced = ReduceByMedianCut(image.View(), fill, transparent, dithered, target, block);
+    } else {
+        // The others see the working bitmap after the draw.
+        GeneratedImage working{image.width, image.height, std::vector<Argb>(image.pixels.size())};
+        DrawAsWorkingPixels(image.View(), working.View());
+        reduced = ReduceColors(*reducer, working.View(), target, block);
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!reduced) {
+        std::fprintf(stderr, "pixelnook-tool: out of memory; the image stays 32-bit\n");
+        return 1;
+    }
+
+    const std::string prefix = positional[1];
+    std::ofstream pgm(prefix + ".indices.pgm", std::ios::binary);
+    pgm << "P5\n" << image.width << " " << image.height << "\n255\n";
+    pgm.write(reinterpret_cast<const char*>(indices.data()), std::streamsize(indices.size()));
+    std::ofstream palette(prefix + ".palette.txt");
+    palette << "count " << block.count << "\n";
+    for (uint32_t i = 0; i < block.count && i < uint32_t(kMaxPaletteEntries); ++i) {
+        char entry[16];
+        std::snprintf(entry, sizeof entry, "%08X\n", block.entries[i]);
+        palette << entry;
+    }
+    if (!pgm || !palette) {
+        std::fprintf(stderr, "pixelnook-tool: cannot write %s.*\n", prefix.c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "pixels %zu palette %u seconds %.6f\n", image.pixels.size(), block.count,
+                 seconds);
+    return 0;
+}
+
+int MakeImage(int argc, char** argv) {
+    if (argc != 2) {
+        return Usage();
+    }
+    GeneratedImage image;
+    if (std::strcmp(argv[0], "screen") == 0) {
+        image = ScreenLikeImage();
+    } else if (std::strcmp(argv[0], "photo") == 0) {
+        image = PhotoLikeImage();
+    } else {
+        return Usage();
+    }
+    if (!WritePam(argv[1], image)) {
+        std::fprintf(stderr, "pixelnook-tool: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    if (std::strcmp(argv[1], "reduce") == 0) {
+        return Reduce(argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "make-image") == 0) {
+        return MakeImage(argc - 2, argv + 2);
+    }
+    return Usage();
+}
