@@ -449,8 +449,12 @@ bool ReduceByMedianCut(const ArgbView& source, Colorref fill, bool transparent, 
     try {
         const int32_t w = source.width, h = source.height;
         const size_t pixels = size_t(std::max(w, 0)) * size_t(std::max(h, 0));
-        std::vector<uint8_t> rgb(pixels * 3);
-        std::vector<uint8_t> indices(pixels);
+        // Both buffers are written in full before they are read: no need to clear
+        // them. The indices go straight into the target when its rows are packed.
+        std::unique_ptr<uint8_t[]> rgb(new uint8_t[pixels * 3]);
+        const bool packed = target.stride == w;
+        std::unique_ptr<uint8_t[]> ownIndices(packed ? nullptr : new uint8_t[pixels]);
+        uint8_t* indices = packed ? target.scan0 : ownIndices.get();
         for (int32_t y = 0; y < h; ++y) {
             const Argb* row = source.Row(y);
             uint8_t* out = &rgb[size_t(y) * size_t(w) * 3];
@@ -461,17 +465,18 @@ bool ReduceByMedianCut(const ArgbView& source, Colorref fill, bool transparent, 
             }
         }
         RgbEntry palette[kMaxColors];
-        int32_t n =
-            QuantizeMedianCut(rgb.data(), kMaxColors, dithered, w, h, indices.data(), palette);
+        int32_t n = QuantizeMedianCut(rgb.get(), kMaxColors, dithered, w, h, indices, palette);
 
         int32_t transparentIndex = -1;
         for (int32_t y = 0; y < h; ++y) {
             const Argb* row = source.Row(y);
             const uint8_t* from = &indices[size_t(y) * size_t(w)];
             uint8_t* to = target.Row(y);
-            for (int32_t x = 0; x < w; ++x) {
-                to[x] = from[x];
-                if (transparent && transparentIndex < 0 && AlphaOf(row[x]) == 0) {
+            if (!packed) {
+                std::memcpy(to, from, size_t(w));
+            }
+            for (int32_t x = 0; transparent && transparentIndex < 0 && x < w; ++x) {
+                if (AlphaOf(row[x]) == 0) {
                     transparentIndex = from[x];
                 }
             }

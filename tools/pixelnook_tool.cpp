@@ -82,17 +82,20 @@ bool ReadPam(const char* path, GeneratedImage& image, std::string& error) {
         error = "need TUPLTYPE RGB or RGB_ALPHA, MAXVAL 255 and a size";
         return false;
     }
-    std::vector<uint8_t> raw(size_t(width) * size_t(height) * size_t(depth));
-    if (!in.read(reinterpret_cast<char*>(raw.data()), std::streamsize(raw.size()))) {
-        error = "truncated pixel data";
-        return false;
-    }
     image.width = width;
     image.height = height;
     image.pixels.resize(size_t(width) * size_t(height));
-    for (size_t k = 0; k < image.pixels.size(); ++k) {
-        const uint8_t* p = &raw[k * size_t(depth)];
-        image.pixels[k] = MakeArgb(rgba ? p[3] : 255, p[0], p[1], p[2]);
+    std::vector<uint8_t> raw(size_t(width) * size_t(depth));  // one row at a time
+    for (int32_t y = 0; y < height; ++y) {
+        if (!in.read(reinterpret_cast<char*>(raw.data()), std::streamsize(raw.size()))) {
+            error = "truncated pixel data";
+            return false;
+        }
+        Argb* row = &image.pixels[size_t(y) * size_t(width)];
+        for (int32_t x = 0; x < width; ++x) {
+            const uint8_t* p = &raw[size_t(x) * size_t(depth)];
+            row[x] = MakeArgb(rgba ? p[3] : 255, p[0], p[1], p[2]);
+        }
     }
     return true;
 }
