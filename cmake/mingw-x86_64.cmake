@@ -2,7 +2,7 @@
 # tests run where the kernel cannot execute 32-bit programs (and so no 32-bit
 # Wine runs). The product itself is the i686 build. The posix thread model is
 # used because GoogleTest needs std::mutex, which the win32 model of GCC 12
-# lacks; with -static the program still needs no MinGW DLL.
+# lacks; with -static the tests still need no MinGW DLL.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
@@ -15,3 +15,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Windows binaries built here run on Linux through Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/support/wine-run)
 set(PIXELNOOK_WINE_ARCH win64)
+set(PIXELNOOK_WINDOWS_TESTS ON)
