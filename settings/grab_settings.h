@@ -8,12 +8,9 @@
 
 #include <cstdint>
 
+#include "base/os_version_class.h"
 #include "base/types.h"
-
-// Lengths of the record's texts, terminator included.
-constexpr int kPathChars = 260;
-constexpr int kTextChars = 256;
-constexpr int kSectionChars = 32;
+#include "settings/ini_file.h"
 
 // What Properties.SnapType selects.
 enum class GrabType : int32_t {
@@ -53,12 +50,18 @@ struct GrabSettings {
     // (IsGdiplusAvailable) so the record itself stays portable.
     explicit GrabSettings(bool gdiplusUsable);
 
-    // State of the INI accessor; never stored in the file.
-    struct {
-        char Directory[kPathChars];  // no trailing backslash
-        char Path[kPathChars];       // Directory + "\" + file name
-        char Section[kSectionChars];
-    } IniFile;
+    // Fills the record from "Pixelnook.ini" in the current directory; every
+    // missing key keeps its default. Called once, at start-up, on a fresh
+    // record. From Windows 2000 on (osClass 6) the file is decrypted first.
+    void Load(OsVersionClass osClass);
+    // Writes every section but Upload to the file the record carries (a copy
+    // writes where its original was loaded from), then encrypts the file from
+    // Windows 2000 on.
+    void Save(OsVersionClass osClass);
+
+    // State of the INI accessor; never stored in the file. The type is named
+    // with :: because the member shares its name.
+    ::IniFile IniFile;
 
     struct {
         int32_t StartPage;  // dialog id of the settings page to open first

@@ -1,0 +1,53 @@
+// IniFile: the small accessor through which the settings reach "Pixelnook.ini".
+//
+// It is plain state (the file's directory and path, and the section the next
+// get or put uses), so a copy of the settings record can read and write the
+// file it came from. The reads and writes go through the Windows profile
+// functions (ini_file_win.cpp); the program never parses the file itself.
+#pragma once
+
+#include <cstdint>
+
+#include "settings/ini_conversions.h"
+
+// Lengths of the record's texts, terminator included.
+constexpr int kPathChars = 260;
+constexpr int kTextChars = 256;
+constexpr int kSectionChars = 32;
+
+struct IniFile {
+    char Directory[kPathChars];  // no trailing backslash
+    char Path[kPathChars];       // Directory + "\" + file name
+    char Section[kSectionChars];
+
+    // Takes the file of that name in the process's current directory and
+    // returns its full path.
+    const char* Open(const char* fileName);
+    // Points the accessor at a file in a given directory; Open uses it.
+    const char* OpenIn(const char* directory, const char* fileName);
+    const char* GetPath() const { return Path; }
+    const char* GetDirectory() const { return Directory; }
+    void SetSection(const char* section);
+
+    // Reads, each in the current section, with the field's value as default.
+    int32_t GetInt(const char* key, int32_t fallback) const;
+    bool GetBool(const char* key, bool fallback) const;
+    float GetFloat(const char* key, float fallback) const;
+    // The text (at most 1023 characters) in a buffer shared by the whole
+    // process that the next GetText overwrites: copy it into its field at once.
+    const char* GetText(const char* key, const char* fallback) const;
+    // Overwrites that shared buffer, so a secret read through it does not stay.
+    static void WipeText();
+
+    // Writes; failures (a read-only folder) are ignored, as nothing can be done.
+    void PutInt(const char* key, int32_t value) const;
+    void PutBool(const char* key, bool value) const;
+    void PutFloat(const char* key, float value) const;
+    void PutText(const char* key, const char* value) const;
+};
+
+// The path made relative to the directory of baseFile (".\\sub" for a folder
+// below it, "..\\sibling" for one beside it). Without a common root, or
+// without shlwapi, the path comes back unchanged. The result is a buffer shared
+// by the whole process that the next call overwrites: copy it at once.
+const char* MakeRelativePath(const char* path, const char* baseFile);

@@ -1,0 +1,126 @@
+#include "settings/ini_conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "settings/hot_key_text.h"
+
+TEST(IniConversions, BoolIsSetOnlyByExactlyOne) {
+    const struct {
+        int32_t stored;
+        bool value;
+    } cases[] = {{1, true}, {0, false}, {2, false}, {-1, false}, {11, false}, {257, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(BoolFromIni(c.stored), c.value) << c.stored;
+    }
+    EXPECT_STREQ(BoolToIni(true), "1");
+    EXPECT_STREQ(BoolToIni(false), "0");
+}
+
+TEST(IniConversions, HotKeyKeepsPrintScreenAndNumbersFunctionKeys) {
+    const struct {
+        int32_t stored;
+        int32_t virtualKey;
+    } cases[] = {{44, 44}, {10, 121}, {0, 111}, {1, 112}, {12, 123}, {-5, 106}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(HotKeyFromIniForm(c.stored), c.virtualKey) << c.stored;
+        EXPECT_EQ(HotKeyToIniForm(c.virtualKey), c.stored) << c.stored;
+    }
+}
+
+TEST(IniConversions, FloatIsWrittenWithPercentG) {
+    const struct {
+        float value;
+        const char* text;
+    } cases[] = {{0.0f, "0"}, {2.5f, "2.5"}, {12.5f, "12.5"}, {-3.25f, "-3.25"}, {1e6f, "1e+06"}};
+    for (const auto& c : cases) {
+        char text[kFloatTextChars] = "x";
+        FloatToIni(c.value, text);
+        EXPECT_STREQ(text, c.text);
+    }
+}
+
+TEST(IniConversions, FloatTextRoundTrips) {
+    for (float value : {0.0f, 2.5f, -0.125f, 100.0f, 3.0e7f}) {
+        char text[kFloatTextChars] = "";
+        FloatToIni(value, text);
+        EXPECT_EQ(FloatFromIni(text, 99.0f), value) << text;
+    }
+}
+
+TEST(IniConversions, FloatWithoutNumberKeepsTheField) {
+    const struct {
+        const char* text;
+        float current;
+        float value;
+    } cases[] = {
+        {"", 0.0f, 0.0f},     {"abc", 0.0f, 0.0f},  {"abc", 7.5f, 7.5f}, {"2.5", 0.0f, 2.5f},
+        {" 2.5", 0.0f, 2.5f}, {"3xyz", 0.0f, 3.0f}, {"-1", 4.0f, -1.0f}, {"1e+006", 0.0f, 1e6f},
+        {"   ", 1.5f, 1.5f},  {"-", 1.5f, 1.5f},    {".", 1.5f, 1.5f},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FloatFromIni(c.text, c.current), c.value) << '"' << c.text << '"';
+    }
+    EXPECT_EQ(FloatFromIni(nullptr, 6.0f), 6.0f);
+}
+
+TEST(IniConversions, FloatOutOfRangeIsDefined) {
+    EXPECT_TRUE(std::isinf(FloatFromIni("1e999", 0.0f)));
+}
+
+TEST(IniConversions, ColorKeepsTheLowByteOfEachChannel) {
+    const struct {
+        int32_t red, green, blue;
+        Colorref color;
+    } cases[] = {
+        {255, 0, 255, 0x00FF00FF}, {300, 0, 0, 44},          {0, 300, 0, 44 << 8},
+        {0, 0, 300, 44 << 16},     {-5, 0, 0, 251},          {1, 2, 3, 0x00030201},
+        {256, 512, 768, 0},        {-1, -1, -1, 0x00FFFFFF},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ColorFromIni(c.red, c.green, c.blue), c.color)
+            << c.red << " " << c.green << " " << c.blue;
+    }
+}
+
+TEST(IniConversions, EmptyTextMeansTheDefault) {
+    EXPECT_STREQ(TextOrDefault("", "screencap_"), "screencap_");
+    EXPECT_STREQ(TextOrDefault(nullptr, "screencap_"), "screencap_");
+    EXPECT_STREQ(TextOrDefault("shot", "screencap_"), "shot");
+    EXPECT_STREQ(TextOrDefault(" ", "screencap_"), " ");
+}
+
+TEST(IniConversions, DirectoryOfFile) {
+    const struct {
+        const char* file;
+        const char* directory;
+    } cases[] = {
+        {"C:\\dir\\Pixelnook.ini", "C:\\dir\\"},
+        {"C:\\Pixelnook.ini", "C:\\"},
+        {"\\\\server\\share\\Pixelnook.ini", "\\\\server\\share\\"},
+        {"C:Pixelnook.ini", "C:"},
+        {"Pixelnook.ini", ""},
+        {"C:\\dir/sub/x.ini", "C:\\dir/sub/"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        char directory[260] = "junk";
+        EXPECT_TRUE(DirectoryOfFile(c.file, directory, sizeof directory)) << c.file;
+        EXPECT_STREQ(directory, c.directory) << c.file;
+    }
+}
+
+TEST(IniConversions, DirectoryOfFileNeverOverflows) {
+    std::string file = "C:\\" + std::string(300, 'd') + "\\Pixelnook.ini";
+    char directory[16];
+    memset(directory, 'x', sizeof directory);
+    EXPECT_FALSE(DirectoryOfFile(file.c_str(), directory, sizeof directory));
+    EXPECT_STREQ(directory, "");
+    char exact[8];  // "C:\\abc\\" is seven characters and its terminator
+    EXPECT_TRUE(DirectoryOfFile("C:\\abc\\x", exact, sizeof exact));
+    EXPECT_STREQ(exact, "C:\\abc\\");
+    EXPECT_FALSE(DirectoryOfFile("C:\\abcd\\x", exact, sizeof exact));
+    EXPECT_FALSE(DirectoryOfFile("C:\\x", exact, 0));
+}
