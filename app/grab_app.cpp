@@ -45,10 +45,8 @@ int GrabApp::Run() {
         ShowStringBox(instance, IDS_OS_ERROR, IDS_OS_ERROR_CAPTION, MB_OK);
         return kExitRefused;
     }
-    // Until the INI file is read here, start-up makes the one conversion that
-    // loading applies to the defaults: the stored function-key number becomes
-    // the virtual-key code.
-    settings.Properties.HotKey = HotKeyFromIniForm(settings.Properties.HotKey);
+    // "Pixelnook.ini" in the current directory; missing keys keep the defaults.
+    settings.Load(GetOsVersionClass());
 
     LoadIcons();
     if (!RegisterWindowClass()) {

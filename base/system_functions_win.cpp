@@ -1,5 +1,7 @@
 #include "base/system_functions_win.h"
 
+#include "base/handles_win.h"
+
 namespace {
 
 // Filled once on first use and never changed afterwards.
@@ -8,11 +10,24 @@ bool g_user32Bound = false;
 Kernel32Functions g_kernel32;
 bool g_kernel32Bound = false;
 
+// These libraries are loaded on first use; each owner keeps its library loaded
+// until the process ends, so the bound pointers stay valid.
+Advapi32Functions g_advapi32;
+LoadedLibrary g_advapi32Library;
+bool g_advapi32Bound = false;
+Crypt32Functions g_crypt32;
+LoadedLibrary g_crypt32Library;
+bool g_crypt32Bound = false;
+ShlwapiFunctions g_shlwapi;
+LoadedLibrary g_shlwapiLibrary;
+bool g_shlwapiBound = false;
+
 template <typename Function>
 void Bind(HMODULE module, const char* name, Function& function) {
-    function = module != nullptr ? reinterpret_cast<Function>(
-                                       reinterpret_cast<void*>(GetProcAddress(module, name)))
-                                 : nullptr;
+    function =
+        module != nullptr
+            ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+            : nullptr;
 }
 
 }  // namespace
@@ -38,4 +53,35 @@ const Kernel32Functions& Kernel32Optional() {
         g_kernel32Bound = true;
     }
     return g_kernel32;
+}
+
+const Advapi32Functions& Advapi32Optional() {
+    if (!g_advapi32Bound) {
+        g_advapi32Library.Reset(LoadLibraryA("advapi32.dll"));
+        HMODULE advapi32 = g_advapi32Library.Get();
+        Bind(advapi32, "EncryptFileA", g_advapi32.EncryptFileA);
+        Bind(advapi32, "DecryptFileA", g_advapi32.DecryptFileA);
+        g_advapi32Bound = true;
+    }
+    return g_advapi32;
+}
+
+const Crypt32Functions& Crypt32Optional() {
+    if (!g_crypt32Bound) {
+        g_crypt32Library.Reset(LoadLibraryA("crypt32.dll"));
+        HMODULE crypt32 = g_crypt32Library.Get();
+        Bind(crypt32, "CryptProtectData", g_crypt32.CryptProtectData);
+        Bind(crypt32, "CryptUnprotectData", g_crypt32.CryptUnprotectData);
+        g_crypt32Bound = true;
+    }
+    return g_crypt32;
+}
+
+const ShlwapiFunctions& ShlwapiOptional() {
+    if (!g_shlwapiBound) {
+        g_shlwapiLibrary.Reset(LoadLibraryA("shlwapi.dll"));
+        Bind(g_shlwapiLibrary.Get(), "PathRelativePathToA", g_shlwapi.PathRelativePathToA);
+        g_shlwapiBound = true;
+    }
+    return g_shlwapi;
 }

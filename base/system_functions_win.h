@@ -4,11 +4,12 @@
 #pragma once
 
 #include <windows.h>
+#include <wincrypt.h>  // DATA_BLOB and the data-protection prototypes
 
 struct User32Functions {
     BOOL(WINAPI* GetCursorInfo)(PCURSORINFO info) = nullptr;
-    BOOL(WINAPI* SetLayeredWindowAttributes)(HWND window, COLORREF key, BYTE alpha,
-                                             DWORD flags) = nullptr;
+    BOOL(WINAPI* SetLayeredWindowAttributes)
+    (HWND window, COLORREF key, BYTE alpha, DWORD flags) = nullptr;
     BOOL(WINAPI* AllowSetForegroundWindow)(DWORD processId) = nullptr;
 };
 
@@ -16,10 +17,40 @@ struct Kernel32Functions {
     DWORD(WINAPI* GetProcessHeaps)(DWORD count, PHANDLE heaps) = nullptr;
     HANDLE(WINAPI* GetProcessHeap)() = nullptr;
     SIZE_T(WINAPI* HeapCompact)(HANDLE heap, DWORD flags) = nullptr;
-    BOOL(WINAPI* SetProcessWorkingSetSize)(HANDLE process, SIZE_T minimum,
-                                           SIZE_T maximum) = nullptr;
+    BOOL(WINAPI* SetProcessWorkingSetSize)
+    (HANDLE process, SIZE_T minimum, SIZE_T maximum) = nullptr;
 };
 
 // Both libraries are loaded in every process; the tables are filled on first use.
 const User32Functions& User32Optional();
 const Kernel32Functions& Kernel32Optional();
+
+// Libraries that are not loaded in every process: each table is filled on
+// first use by LoadLibraryA and keeps its library loaded for the process's life.
+
+// File-system encryption of the INI file (Windows 2000 and later).
+struct Advapi32Functions {
+    BOOL(WINAPI* EncryptFileA)(LPCSTR fileName) = nullptr;
+    BOOL(WINAPI* DecryptFileA)(LPCSTR fileName, DWORD reserved) = nullptr;
+};
+
+// Data protection for the upload password (Windows 2000 and later).
+struct Crypt32Functions {
+    BOOL(WINAPI* CryptProtectData)
+    (DATA_BLOB* in, LPCWSTR description, DATA_BLOB* entropy, PVOID reserved,
+     CRYPTPROTECT_PROMPTSTRUCT* prompt, DWORD flags, DATA_BLOB* out) = nullptr;
+    BOOL(WINAPI* CryptUnprotectData)
+    (DATA_BLOB* in, LPWSTR* description, DATA_BLOB* entropy, PVOID reserved,
+     CRYPTPROTECT_PROMPTSTRUCT* prompt, DWORD flags, DATA_BLOB* out) = nullptr;
+};
+
+// Relative paths for the settings dialog (shlwapi comes with Internet Explorer
+// on Windows 98, so it may be missing there).
+struct ShlwapiFunctions {
+    BOOL(WINAPI* PathRelativePathToA)
+    (LPSTR path, LPCSTR from, DWORD fromAttributes, LPCSTR to, DWORD toAttributes) = nullptr;
+};
+
+const Advapi32Functions& Advapi32Optional();
+const Crypt32Functions& Crypt32Optional();
+const ShlwapiFunctions& ShlwapiOptional();
