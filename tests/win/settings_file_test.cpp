@@ -369,3 +369,13 @@ TEST(MakeRelativePath, LongPathsStayBounded) {
     std::string longBase = "C:\\" + std::string(600, 'b') + "\\Pixelnook.ini";
     EXPECT_STREQ(MakeRelativePath("C:\\x", longBase.c_str()), "C:\\x");
 }
+
+TEST(SettingsFile, EncryptedSaveStaysReadableFromWindows2000On) {
+    IniScratch dir;
+    GrabSettings s = Loaded(kOsWindowsXp);
+    s.FileStore.Quality = 42;
+    s.Save(kOsWindowsXp);                      // encrypts the file where the volume allows it
+    GrabSettings back = Loaded(kOsWindowsXp);  // decrypts it first
+    EXPECT_EQ(back.FileStore.Quality, 42);
+    EXPECT_EQ(Dump(back), Dump(s));
+}
