@@ -54,7 +54,9 @@ HWND FindThreadDialog(HWND window) {
     return found;
 }
 
-bool HasThreadDialog(HWND window) { return FindThreadDialog(window) != nullptr; }
+bool HasThreadDialog(HWND window) {
+    return FindThreadDialog(window) != nullptr;
+}
 
 void TrimWorkingSet() {
     OsVersionClass os = GetOsVersionClass();

@@ -13,9 +13,15 @@ using Argb = uint32_t;
 constexpr Colorref MakeColorref(uint32_t red, uint32_t green, uint32_t blue) {
     return (red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16);
 }
-constexpr uint32_t RedOf(Colorref c) { return c & 0xFF; }
-constexpr uint32_t GreenOf(Colorref c) { return (c >> 8) & 0xFF; }
-constexpr uint32_t BlueOf(Colorref c) { return (c >> 16) & 0xFF; }
+constexpr uint32_t RedOf(Colorref c) {
+    return c & 0xFF;
+}
+constexpr uint32_t GreenOf(Colorref c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr uint32_t BlueOf(Colorref c) {
+    return (c >> 16) & 0xFF;
+}
 
 // A screen rectangle, right and bottom exclusive (a Windows RECT).
 struct Rect {

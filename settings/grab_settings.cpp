@@ -29,7 +29,14 @@ WatermarkSettings::WatermarkSettings()
 }
 
 GrabSettings::GrabSettings(bool gdiplusUsable)
-    : IniFile{}, Runtime{}, Properties{}, FileStore{}, Thumbnail{}, Watermark(), BkgndFill{}, Info{} {
+    : IniFile{},
+      Runtime{},
+      Properties{},
+      FileStore{},
+      Thumbnail{},
+      Watermark(),
+      BkgndFill{},
+      Info{} {
     Runtime.StartPage = kGeneralPageId;
 
     Properties.FirstTime = true;

@@ -13,10 +13,14 @@ int32_t HotKeyToIniForm(int32_t virtualKey) {
 
 uint32_t HotKeyModifiers(const GrabSettings& settings) {
     uint32_t mask = 0;
-    if (settings.Properties.UseAlt) mask |= kModAlt;
-    if (settings.Properties.UseCtrl) mask |= kModCtrl;
-    if (settings.Properties.UseShift) mask |= kModShift;
-    if (settings.Properties.UseWin) mask |= kModWin;
+    if (settings.Properties.UseAlt)
+        mask |= kModAlt;
+    if (settings.Properties.UseCtrl)
+        mask |= kModCtrl;
+    if (settings.Properties.UseShift)
+        mask |= kModShift;
+    if (settings.Properties.UseWin)
+        mask |= kModWin;
     return mask;
 }
 
@@ -27,10 +31,14 @@ std::string HotKeyText(const GrabSettings& settings) {
     }
     std::string text;
     // Alt always leads, whatever order the boxes were ticked in.
-    if (settings.Properties.UseAlt) text += "Alt+";
-    if (settings.Properties.UseCtrl) text += "Ctrl+";
-    if (settings.Properties.UseShift) text += "Shift+";
-    if (settings.Properties.UseWin) text += "Win+";
+    if (settings.Properties.UseAlt)
+        text += "Alt+";
+    if (settings.Properties.UseCtrl)
+        text += "Ctrl+";
+    if (settings.Properties.UseShift)
+        text += "Shift+";
+    if (settings.Properties.UseWin)
+        text += "Win+";
     if (key == kVkPrintScreen) {
         text += "PrtScrn";
     } else {

@@ -76,9 +76,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     DWORD seconds = argc > 2 ? static_cast<DWORD>(atoi(argv[2])) : 20;
-    if (strcmp(argv[1], "title") == 0) return PrintTitle(seconds);
-    if (strcmp(argv[1], "hotkey") == 0) return PressHotKey();
-    if (strcmp(argv[1], "close") == 0) return Close(seconds);
+    if (strcmp(argv[1], "title") == 0)
+        return PrintTitle(seconds);
+    if (strcmp(argv[1], "hotkey") == 0)
+        return PressHotKey();
+    if (strcmp(argv[1], "close") == 0)
+        return Close(seconds);
     fprintf(stderr, "pixelnook-probe: unknown command %s\n", argv[1]);
     return 2;
 }

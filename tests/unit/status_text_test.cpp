@@ -7,8 +7,8 @@
 #include "settings/grab_settings.h"
 
 TEST(StatusText, GrabTypeNames) {
-    const char* names[] = {"Control", "Client Area", "Window", "Desktop", "Virtual Screen",
-                           "Rectangular Area"};
+    const char* names[] = {"Control", "Client Area",    "Window",
+                           "Desktop", "Virtual Screen", "Rectangular Area"};
     GrabSettings s(true);
     for (int type = 0; type < 6; ++type) {
         s.Properties.SnapType = type;
