@@ -29,8 +29,8 @@ HICON LoadAppIcon(HINSTANCE instance, const char* path, int size) {
     HICON icon = static_cast<HICON>(
         LoadImageA(nullptr, path, IMAGE_ICON, size, size, LR_LOADFROMFILE | LR_SHARED));
     if (icon == nullptr) {
-        icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAIN), IMAGE_ICON,
-                                             size, size, LR_SHARED));
+        icon = static_cast<HICON>(
+            LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAIN), IMAGE_ICON, size, size, LR_SHARED));
     }
     return icon;
 }
@@ -134,25 +134,15 @@ void GrabApp::OnHotKey() {
     }
     bool alphaFilled = false;
     if (TakeGrab(static_cast<GrabType>(settings.Properties.SnapType),
-                 settings.Properties.ShowCursor, settings.BkgndFill.Fill,
-                 settings.BkgndFill.Color, alphaFilled)) {
+                 settings.Properties.ShowCursor, settings.BkgndFill.Fill, settings.BkgndFill.Color,
+                 alphaFilled)) {
         PostMessageA(mainWindow, WM_GRAB_COMPLETE, alphaFilled ? 1 : 0, 0);
     }
 }
 
-bool GrabApp::TakeGrab(GrabType, bool, bool, Colorref, bool& alphaFilled) {
-    // Placeholder until screen capture is built: no grab is taken, so nothing
-    // is ever posted for storing.
-    alphaFilled = false;
-    return false;
+void GrabApp::UpdateWindowTitle() {
+    SetWindowTextA(mainWindow, WindowTitle(settings).c_str());
 }
-
-bool GrabApp::ReleaseGrab() {
-    // Nothing is held until screen capture is built (see TakeGrab).
-    return true;
-}
-
-void GrabApp::UpdateWindowTitle() { SetWindowTextA(mainWindow, WindowTitle(settings).c_str()); }
 
 void GrabApp::ConcealMainWindow() {
     if (GetOsVersionClass() < kOsWindows2000) {

@@ -10,6 +10,7 @@
 
 #include "app/single_instance_app.h"
 #include "base/types.h"
+#include "capture/captured_image_win.h"
 #include "settings/grab_settings.h"
 
 // The name of the guard mutex and of the main window's class.
@@ -33,7 +34,21 @@ public:
     // Grabs what the settings select; true when a picture is ready to store.
     bool TakeGrab(GrabType type, bool drawCursor, bool fillBackground, Colorref fillColour,
                   bool& alphaFilled);
+    // Frees the grab in progress; always true.
     bool ReleaseGrab();
+    // Picks the target window and the grab rectangle under the mouse and
+    // prepares the empty 32-bit picture; false when there is nothing to grab.
+    bool ResolveGrabTarget(GrabType type);
+    // First press of a rectangular-area grab shows the popup (false), the
+    // second takes it down and sets the grab rectangle (true).
+    bool ToggleAreaPopup();
+    // Puts the grab on the clipboard or in the next numbered file, filling the
+    // two paths (kPathChars each, or null) with the files meant to be written.
+    // False when there was no picture to store (it was released already).
+    bool StoreGrab(const GrabSettings& options, bool alphaFilled, char* picturePath,
+                   char* thumbnailPath);
+    // Re-applies the main window's styles after Properties.Taskbar changed.
+    void ApplyTaskbarStyle();
 
     void UpdateWindowTitle();
     void ConcealMainWindow();
@@ -43,6 +58,11 @@ public:
     // Shared icons (loaded with LR_SHARED): the system frees them, not us.
     HICON smallIcon = nullptr;
     HICON largeIcon = nullptr;
+
+    // The grab in progress, from TakeGrab until the store has released it.
+    CapturedImage capturedImage;
+    // The id the system gave the "TaskbarCreated" message (0 until created).
+    UINT taskbarCreatedMessage = 0;
 
     bool areaPopupShown = false;
     bool cursorParked = false;

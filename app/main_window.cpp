@@ -1,8 +1,30 @@
+// MainWindow's procedure: each message goes to one small handler. The
+// window is hidden and has no size; it carries the system menu with the tray
+// commands, the keyboard shortcuts, and the store that follows every grab.
 #include "app/main_window.h"
 
+#include <iterator>
+
+#include "app/activation.h"
 #include "app/grab_app.h"
+#include "app/messages.h"
+#include "base/handles_win.h"
+#include "base/os_version_win.h"
+#include "resources/resource_ids.h"
 
 namespace {
+
+constexpr char kTaskbarCreatedMessageName[] = "TaskbarCreated";
+constexpr WPARAM kEscapeChar = 27;
+// Menu item texts are read into a buffer of this size when the tray menu is
+// copied into the system menu.
+constexpr UINT kMenuTextChars = 80;
+// The frame drawn instead of the standard one (the window is also the area
+// popup, which shows this frame).
+constexpr int kFramePenWidth = 2;
+constexpr DWORD kTaskbarStyle = WS_POPUP | WS_VISIBLE | WS_SYSMENU | WS_THICKFRAME;  // 0x900C0000
+// System menu items the main window has no use for.
+constexpr UINT kRemovedSystemCommands[] = {SC_CLOSE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE};
 
 // The window's user data holds the GrabApp; it is stored on WM_NCCREATE from
 // the creation parameter, so messages before that go to the default procedure.
@@ -10,10 +32,46 @@ GrabApp* AppOf(HWND window) {
     return reinterpret_cast<GrabApp*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-void OnCreate(GrabApp& app, HWND window) { app.mainWindow = window; }
+void PostCommand(HWND window, WORD command) {
+    PostMessageA(window, WM_COMMAND, command, 0);
+}
+
+// The system menu carries the tray commands: the window-management items go,
+// the tray menu's items (separator included) follow in their own order.
+void BuildSystemMenu(GrabApp& app, HWND window) {
+    HMENU system = GetSystemMenu(window, FALSE);
+    for (UINT command : kRemovedSystemCommands) {
+        DeleteMenu(system, command, MF_BYCOMMAND);
+    }
+    OwnedMenu loaded(LoadMenuA(app.instance, MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+    HMENU tray = GetSubMenu(loaded.Get(), 0);
+    const int first = GetMenuItemCount(system);
+    const int count = GetMenuItemCount(tray);
+    for (int position = 0; position < count; ++position) {
+        char text[kMenuTextChars] = "";
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+        item.dwTypeData = text;
+        item.cch = static_cast<UINT>(std::size(text));
+        if (GetMenuItemInfoA(tray, static_cast<UINT>(position), TRUE, &item)) {
+            InsertMenuItemA(system, static_cast<UINT>(first + position), TRUE, &item);
+        }
+    }
+    SetMenuDefaultItem(system, IDM_SETTINGS, FALSE);
+}
+
+void OnCreate(GrabApp& app, HWND window) {
+    app.mainWindow = window;
+    app.taskbarCreatedMessage = RegisterWindowMessageA(kTaskbarCreatedMessageName);
+    // The tray icon is set up here once the tray icon is built; until then
+    // Properties.Systray shows nothing.
+    BuildSystemMenu(app, window);
+}
 
 void OnDestroy(GrabApp& app) {
     app.ReleaseGrab();
+    // Removing the tray icon joins here once the tray icon is built.
     PostQuitMessage(0);
 }
 
@@ -31,7 +89,130 @@ LRESULT OnGetMinMaxInfo(LPARAM lParam) {
     return 0;
 }
 
+LRESULT OnNcHitTest(GrabApp& app, HWND window, WPARAM wParam, LPARAM lParam) {
+    // The area popup is dragged by its inside; not while the cursor is parked
+    // in the screen corner for the grab.
+    LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
+    return hit == HTCLIENT && !app.cursorParked ? HTCAPTION : hit;
+}
+
+LRESULT OnNcPaint(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    OffsetRect(&rect, -rect.left, -rect.top);
+    WindowDc dc(window, GetWindowDC(window));
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, kFramePenWidth, GetSysColor(COLOR_ACTIVEBORDER)));
+    GdiObject<HBRUSH> brush(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
+    if (dc) {
+        SelectGuard selectPen(dc.Get(), pen.Get());
+        SelectGuard selectBrush(dc.Get(), brush.Get());
+        Rectangle(dc.Get(), 0, 0, rect.right, rect.bottom);
+    }
+    return 1;  // no standard frame
+}
+
+void OnKeyDown(HWND window, WPARAM key) {
+    if (key == VK_F1) {
+        PostCommand(window, IDM_HELP);
+    }
+}
+
+void OnEscape(GrabApp& app, HWND window) {
+    if (!app.areaPopupShown) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return;
+    }
+    // The area grab is abandoned. (The tray icon forgets the popup here once
+    // the tray icon is built.)
+    app.areaPopupShown = false;
+    app.UpdateWindowTitle();
+    app.ConcealMainWindow();
+}
+
+void OnChar(GrabApp& app, HWND window, WPARAM character) {
+    if (character == kEscapeChar) {
+        OnEscape(app, window);
+    } else if (character == 'A' || character == 'a') {
+        PostCommand(window, IDM_ABOUT);
+    } else if (character == 'S' || character == 's') {
+        PostCommand(window, IDM_SETTINGS);
+    }
+}
+
+void OnSettingsCommand(GrabApp& app) {
+    if (app.areaPopupShown) {
+        return;  // a rectangular-area grab is being placed
+    }
+    if (HasThreadDialog(app.mainWindow)) {
+        // A second copy of the program, or the tray, asks again: the open
+        // dialog comes forward instead of a second one.
+        BringToForeground(FindThreadDialog(app.mainWindow));
+        return;
+    }
+    // The settings dialog is not built yet: until it is, the command opens
+    // nothing and changes no setting.
+}
+
+void DispatchCommand(GrabApp& app, HWND window, WORD command) {
+    PostMessageA(window, WM_TRAY_MENU_DONE, 0, 0);
+    switch (command) {
+        case IDM_SETTINGS:
+            OnSettingsCommand(app);
+            break;
+        case IDM_ABOUT:
+            app.settings.Runtime.StartPage = IDD_PAGE_ABOUT;
+            PostCommand(window, IDM_SETTINGS);
+            break;
+        case IDM_HELP:
+            app.settings.Runtime.StartPage = IDD_PAGE_HELP;
+            PostCommand(window, IDM_SETTINGS);
+            break;
+        case IDM_EXIT:
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            break;
+        case IDM_INTRO:
+            // The intro dialog is not built yet: until it is, the first-run
+            // introduction shows nothing (and so leads to no Help page).
+            break;
+        default:
+            break;
+    }
+}
+
+void OnSysCommand(GrabApp& app, HWND window, WPARAM wParam) {
+    SetForegroundWindow(window);
+    DispatchCommand(app, window, LOWORD(wParam));
+}
+
+// After every grab: store, upload, release, trim.
+void OnGrabComplete(GrabApp& app, WPARAM alphaFilled) {
+    char picturePath[kPathChars] = "";
+    char thumbnailPath[kPathChars] = "";
+    const bool stored = app.StoreGrab(app.settings, alphaFilled == 1, picturePath, thumbnailPath);
+    if (stored && app.settings.Properties.StoreFile) {
+        // The FTP upload of the two paths joins here once upload is built.
+    }
+    app.ReleaseGrab();
+    TrimWorkingSet();
+}
+
 }  // namespace
+
+void GrabApp::ApplyTaskbarStyle() {
+    DWORD exStyle = settings.Properties.Taskbar ? 0 : WS_EX_TOOLWINDOW;
+    if (GetOsVersionClass() >= kOsWindows2000) {
+        exStyle |= WS_EX_LAYERED;
+    }
+    SetWindowLongA(mainWindow, GWL_STYLE, static_cast<LONG>(kTaskbarStyle));
+    SetWindowLongA(mainWindow, GWL_EXSTYLE, static_cast<LONG>(exStyle));
+    SetWindowPos(mainWindow, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (settings.Properties.Taskbar) {
+        // Shown without activation it gets its taskbar button; it stays
+        // invisible to the eye.
+        ShowWindow(mainWindow, SW_SHOWNA);
+    }
+}
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -57,6 +238,33 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 1;
         case WM_GETMINMAXINFO:
             return OnGetMinMaxInfo(lParam);
+        case WM_NCHITTEST:
+            return OnNcHitTest(*app, window, wParam, lParam);
+        case WM_NCPAINT:
+            return OnNcPaint(window);
+        case WM_KEYDOWN:
+            OnKeyDown(window, wParam);
+            break;
+        case WM_CHAR:
+            OnChar(*app, window, wParam);
+            break;
+        case WM_COMMAND:
+            DispatchCommand(*app, window, LOWORD(wParam));
+            break;
+        case WM_SYSCOMMAND:
+            OnSysCommand(*app, window, wParam);
+            break;
+        case WM_INITMENU:
+        case WM_INITMENUPOPUP:
+            SetForegroundWindow(window);
+            break;
+        case WM_GRAB_COMPLETE:
+            OnGrabComplete(*app, wParam);
+            break;
+        default:
+            // WM_TRAY_NOTIFY and the shell's "TaskbarCreated" are handled here
+            // once the tray icon is built; until then they reach the default.
+            break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

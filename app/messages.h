@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+// The command ids (IDM_SETTINGS ...) are resource ids: the menus carry them.
+#include "resources/resource_ids.h"
+
 // Posted by the message loop when a grab is ready; wParam 1 when its alpha
 // bytes are meaningful.
 constexpr UINT WM_GRAB_COMPLETE = WM_USER + 0;
@@ -10,12 +13,6 @@ constexpr UINT WM_GRAB_COMPLETE = WM_USER + 0;
 constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 // Posted after a tray menu or popup activation and before every command.
 constexpr UINT WM_TRAY_MENU_DONE = WM_USER + 2;
-
-constexpr WORD IDM_SETTINGS = 40001;
-constexpr WORD IDM_ABOUT = 40003;
-constexpr WORD IDM_HELP = 40004;
-constexpr WORD IDM_EXIT = 40005;
-constexpr WORD IDM_INTRO = 40006;
 
 // The grab hot key's id; the program registers only this one.
 constexpr int kGrabHotKeyId = 1;

@@ -38,6 +38,16 @@
 #define IDS_OS_ERROR_CAPTION 32
 #define TEXT_OS_ERROR_CAPTION "Pixelnook - OS Version Error"
 
+/* The tray menu's items (menu resource IDR_TRAY_MENU); the text after the tab
+ * names the key that gives the same command. */
+#define TEXT_MENU_TRAY "Tray"
+#define TEXT_MENU_SETTINGS "&Settings...\tS"
+#define TEXT_MENU_ABOUT "&About...\tA"
+#define TEXT_MENU_HELP "&Help...\tF1"
+#define TEXT_MENU_EXIT "E&xit\tESC"
+#define TEXT_MENU_TEMP "Temp"
+#define TEXT_MENU_INTRO "&Intro..."
+
 /* Appended to the status text to make the main window's title. */
 #define TEXT_TITLE_SUFFIX " - Pixelnook Beta 0.4.0"
 

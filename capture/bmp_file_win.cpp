@@ -1,0 +1,60 @@
+// BMP files; see bmp_file_win.h.
+#include "capture/bmp_file_win.h"
+
+#include <memory>
+#include <new>
+
+#include "base/handles_win.h"
+
+namespace {
+
+bool WriteAll(HANDLE file, const void* bytes, DWORD count) {
+    DWORD written = 0;
+    return WriteFile(file, bytes, count, &written, nullptr) && written == count;
+}
+
+}  // namespace
+
+bool MakeBitmapInfo(HBITMAP bitmap, BitmapHeader& header) {
+    BITMAP description = {};
+    if (bitmap == nullptr || GetObjectA(bitmap, sizeof description, &description) == 0) {
+        header = BitmapHeader{};
+        return false;
+    }
+    return MakeBitmapHeader(description.bmWidth, description.bmHeight, description.bmPlanes,
+                            description.bmBitsPixel, header);
+}
+
+bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, HDC dc) {
+    std::unique_ptr<uint8_t[]> pixels(new (std::nothrow) uint8_t[header.sizeImage]);
+    if (!pixels) {
+        return false;
+    }
+    // The grab is 32 bits per pixel, so no colour table follows the header; the
+    // spare room only guards against GetDIBits writing one for other formats.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } info = {};
+    info.header.biSize = header.size;
+    info.header.biWidth = header.width;
+    info.header.biHeight = header.height;
+    info.header.biPlanes = header.planes;
+    info.header.biBitCount = header.bitCount;
+    info.header.biCompression = header.compression;
+    info.header.biSizeImage = header.sizeImage;
+    if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(header.height), pixels.get(),
+                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
+        return false;
+    }
+    FileHandle file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return false;
+    }
+    const auto fileHeader = BmpFileHeaderBytes(header);
+    const auto infoHeader = BitmapHeaderBytes(header);
+    return WriteAll(file.Get(), fileHeader.data(), static_cast<DWORD>(fileHeader.size())) &&
+           WriteAll(file.Get(), infoHeader.data(), static_cast<DWORD>(infoHeader.size())) &&
+           WriteAll(file.Get(), pixels.get(), header.sizeImage);
+}

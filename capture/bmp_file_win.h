@@ -1,0 +1,16 @@
+// BMP files written by the program itself: used when GDI+ is missing. The
+// layout (14-byte file header, 40-byte header, pixels) is bmp_format.h's.
+#pragma once
+
+#include <windows.h>
+
+#include "capture/bmp_format.h"
+
+// The header the file describes the bitmap with; false when the bitmap cannot
+// be described (no bitmap, empty, or too large for a BMP file).
+bool MakeBitmapInfo(HBITMAP bitmap, BitmapHeader& header);
+
+// Reads the bitmap's pixels through dc (the grab's memory device context) and
+// writes the file, replacing any file of that name. False when nothing was
+// written: no memory for the pixels, unreadable pixels or no file.
+bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, HDC dc);

@@ -1,0 +1,152 @@
+// GrabApp::StoreGrab: a finished grab goes on the clipboard as a bitmap, or
+// into the next numbered file "Prefix###.Ext" of the storage directory: BMP
+// written by the program itself when GDI+ is missing, else through the GDI+
+// encoding pipeline.
+//
+// Nothing is stored, and no buffer is overrun, when the directory and name do
+// not fit in a path, when FileStore.Digits is outside 0 to 11, or when the next
+// number would pass the largest 32-bit number (an older grab would be
+// overwritten); a grab already released by an earlier store is not stored
+// again.
+#include <windows.h>
+
+#include <iterator>
+
+#include "app/grab_app.h"
+#include "base/handles_win.h"
+#include "base/text.h"
+#include "capture/bmp_file_win.h"
+#include "capture/file_numbering.h"
+#include "capture/gdiplus_available_win.h"
+#include "capture/gdiplus_save_win.h"
+
+namespace {
+
+constexpr char kWrittenWithoutGdiplus[] = "bmp";
+constexpr char kThumbnailLetter[] = "t";
+
+// Makes the storage directory current for the length of a file store. The
+// change is not checked: a missing directory stores into the current one.
+class CurrentDirectoryChange {
+public:
+    explicit CurrentDirectoryChange(const char* directory) {
+        const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(std::size(saved_)), saved_);
+        restore_ = length > 0 && length < std::size(saved_);
+        SetCurrentDirectoryA(directory);
+    }
+    ~CurrentDirectoryChange() {
+        if (restore_) {
+            SetCurrentDirectoryA(saved_);
+        }
+    }
+    CurrentDirectoryChange(const CurrentDirectoryChange&) = delete;
+    CurrentDirectoryChange& operator=(const CurrentDirectoryChange&) = delete;
+
+private:
+    char saved_[kPathChars] = "";
+    bool restore_ = false;
+};
+
+// The highest number among the current directory's files "prefix*.extension".
+HighestFileNumber ScanDirectory(const char* pattern, const char* prefix) {
+    HighestFileNumber highest(prefix);
+    WIN32_FIND_DATAA found = {};
+    FindHandle search(FindFirstFileA(pattern, &found));
+    if (search) {
+        do {
+            highest.Add(found.cFileName);
+        } while (FindNextFileA(search.Get(), &found));
+    }
+    return highest;
+}
+
+// directory + "\" + [letter] + name; false (and dest empty) when it does not fit.
+bool JoinPath(char (&dest)[kPathChars], const char* directory, const char* letter,
+              const char* name) {
+    const bool whole = CopyText(dest, directory) && AppendText(dest, "\\") &&
+                       AppendText(dest, letter) && AppendText(dest, name);
+    if (!whole) {
+        dest[0] = '\0';
+    }
+    return whole;
+}
+
+}  // namespace
+
+bool GrabApp::StoreGrab(const GrabSettings& options, bool alphaFilled, char* picturePath,
+                        char* thumbnailPath) {
+    // A second press handled before this store replaced the picture and the
+    // store before this one released it: nothing is left to store.
+    if (!capturedImage.HoldsPicture()) {
+        return false;
+    }
+    if (!options.Properties.StoreFile) {
+        // Owned by our main window: a clipboard opened without an owner is
+        // emptied to no owner, and then refuses SetClipboardData.
+        if (!OpenClipboard(mainWindow)) {
+            return true;
+        }
+        if (EmptyClipboard()) {
+            GdiObject<HBITMAP> bitmap(capturedImage.TakeBitmap());
+            if (SetClipboardData(CF_BITMAP, bitmap.Get()) != nullptr) {
+                bitmap.Release();  // the clipboard owns the bitmap from here
+            }
+        }
+        CloseClipboard();
+        return true;
+    }
+
+    const auto& store = options.FileStore;
+    CurrentDirectoryChange inStorageDirectory(store.Dir);
+    const bool gdiplus = IsGdiplusAvailable();
+    const char* extension = gdiplus ? store.Ext : kWrittenWithoutGdiplus;
+
+    char pattern[kPathChars];
+    if (!FormatText(pattern, "%s*.%s", store.Name, extension)) {
+        return true;
+    }
+    int32_t number = 0;
+    if (!ScanDirectory(pattern, store.Name).Next(number) && store.Digits != 0) {
+        return true;  // no number left that would not overwrite an older grab
+    }
+    char fileName[kPathChars];
+    if (!FormatGrabFileName(fileName, std::size(fileName), store.Name, number, store.Digits,
+                            extension)) {
+        return true;
+    }
+    char picture[kPathChars];
+    char thumbnail[kPathChars] = "";
+    if (!JoinPath(picture, store.Dir, "", fileName) ||
+        (options.Thumbnail.Thumb && !JoinPath(thumbnail, store.Dir, kThumbnailLetter, fileName))) {
+        return true;  // the reported paths would be cut: name no file at all
+    }
+    if (picturePath != nullptr) {
+        CopyText(picturePath, kPathChars, picture);
+    }
+    if (thumbnailPath != nullptr && options.Thumbnail.Thumb) {
+        CopyText(thumbnailPath, kPathChars, thumbnail);
+    }
+
+    HBITMAP bitmap = capturedImage.dibSection.Get();
+    HDC dc = capturedImage.memoryDc.Get();
+    if (!gdiplus) {
+        // No thumbnail, watermark, image information or transparency here.
+        BitmapHeader header;
+        if (MakeBitmapInfo(bitmap, header)) {
+            WriteBmpFile(fileName, header, bitmap, dc);
+        }
+        return true;
+    }
+    StoreFormatInputs inputs;
+    inputs.reduction = store.Reduction;
+    inputs.quality = store.Quality;
+    inputs.compression = store.Compression;
+    inputs.transFill = options.BkgndFill.TransFill;
+    inputs.fillColour = options.BkgndFill.Color;
+    inputs.alphaFilled = alphaFilled;
+    GdiplusSaveOptions format;
+    if (GdiplusSaveOptionsFor(extension, inputs, format)) {
+        SaveWithGdiplus(fileName, bitmap, dc, options, format);
+    }
+    return true;
+}

@@ -1,0 +1,300 @@
+// The grab glue against the platform as Wine provides it: target resolution,
+// the screen copy, the handles a grab owns, the clipboard store, the BMP
+// writer, the cursor overlay and the tray menu resource.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/grab_app.h"
+#include "capture/bmp_file_win.h"
+#include "capture/cursor_overlay_win.h"
+#include "resources/resource_ids.h"
+#include "resources/texts.h"
+#include "tests/support/test_windows.h"
+
+using testwin::DialogWithChild;
+using testwin::Pump;
+
+namespace {
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+// A dialog-like window at (200, 150), 320 x 240, with a 100 x 40 red child.
+struct Scene {
+    DialogWithChild windows{200, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed};
+};
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::string Describe(const RECT& r) {
+    char text[96];
+    snprintf(text, sizeof text, "(%ld, %ld)-(%ld, %ld)", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
+GrabApp& App() {
+    static GrabApp app("PixelnookGrabTest");  // test-only: one application object
+    return app;
+}
+
+bool Grab(GrabType type, POINT at) {
+    SetCursorPos(at.x, at.y);
+    Pump(100);
+    bool alphaFilled = false;
+    return App().TakeGrab(type, false, false, 0, alphaFilled);
+}
+
+}  // namespace
+
+TEST(HotKeyGrab, ResolvesControlClientAreaAndWindowRectangles) {
+    Scene scene;
+    const POINT centre = scene.windows.ChildCentre();
+    const struct {
+        GrabType type;
+        RECT expected;
+        HWND target;
+    } cases[] = {
+        {GrabType::Control, DialogWithChild::WindowRect(scene.windows.child), scene.windows.child},
+        {GrabType::ClientArea, scene.windows.ClientScreenRect(), scene.windows.parent},
+        {GrabType::Window, DialogWithChild::WindowRect(scene.windows.parent), scene.windows.parent},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.type));
+        ASSERT_TRUE(Grab(c.type, centre));
+        EXPECT_TRUE(SameRect(App().capturedImage.rect, c.expected))
+            << Describe(App().capturedImage.rect) << " instead of " << Describe(c.expected);
+        EXPECT_EQ(App().capturedImage.targetWindow, c.target);
+        EXPECT_EQ(App().savedCursor.x, centre.x);
+        EXPECT_EQ(App().savedCursor.y, centre.y);
+    }
+    App().ReleaseGrab();
+}
+
+TEST(HotKeyGrab, DesktopAndVirtualScreenFollowTheScreen) {
+    Scene scene;
+    for (GrabType type : {GrabType::Desktop, GrabType::VirtualScreen}) {
+        ASSERT_TRUE(Grab(type, scene.windows.ChildCentre()));
+        EXPECT_EQ(App().capturedImage.Width(), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+        EXPECT_EQ(App().capturedImage.Height(), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+        // Whatever lies under the cursor, the desktop is the target.
+        EXPECT_NE(App().capturedImage.targetWindow, scene.windows.child);
+    }
+    App().ReleaseGrab();
+}
+
+TEST(HotKeyGrab, RectangularAreaTakesNothingUntilThePopupIsBuilt) {
+    Scene scene;
+    EXPECT_FALSE(Grab(GrabType::RectangularArea, scene.windows.ChildCentre()));
+    EXPECT_FALSE(App().capturedImage.HoldsPicture());
+}
+
+TEST(HotKeyGrab, CopiesTheScreenPixels) {
+    Scene scene;
+    ASSERT_TRUE(Grab(GrabType::ClientArea, scene.windows.ChildCentre()));
+    HDC dc = App().capturedImage.memoryDc.Get();
+    EXPECT_EQ(GetPixel(dc, 5, 5), kBlue);
+    EXPECT_EQ(GetPixel(dc, 60 + 50, 50 + 20), kRed);
+    EXPECT_EQ(GetPixel(dc, 60 + 99, 50 + 39), kRed);
+    EXPECT_EQ(GetPixel(dc, 60 + 100, 50 + 40), kBlue);
+    App().ReleaseGrab();
+}
+
+TEST(HotKeyGrab, ReleaseFreesTheContextAndTheBitmap) {
+    Scene scene;
+    ASSERT_TRUE(Grab(GrabType::Control, scene.windows.ChildCentre()));
+    HDC dc = App().capturedImage.memoryDc.Get();
+    HBITMAP bitmap = App().capturedImage.dibSection.Get();
+    EXPECT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
+    EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), bitmap);
+    EXPECT_TRUE(App().ReleaseGrab());
+    EXPECT_EQ(GetObjectType(dc), 0u);
+    EXPECT_EQ(GetObjectType(bitmap), 0u);
+    EXPECT_FALSE(App().capturedImage.HoldsPicture());
+    EXPECT_TRUE(App().ReleaseGrab());  // releasing nothing is harmless
+}
+
+TEST(ClipboardStore, TheClipboardTakesTheBitmapAndASecondStoreFindsNothing) {
+    Scene scene;
+    // Two presses before the first completion is handled: the second grab
+    // replaces the first, and the first's store stores the second picture.
+    ASSERT_TRUE(Grab(GrabType::ClientArea, scene.windows.ChildCentre()));
+    HBITMAP first = App().capturedImage.dibSection.Get();
+    ASSERT_TRUE(Grab(GrabType::Control, scene.windows.ChildCentre()));
+    EXPECT_EQ(GetObjectType(first), 0u);
+    HBITMAP second = App().capturedImage.dibSection.Get();
+
+    GrabSettings options(false);
+    options.Properties.StoreFile = false;
+    ASSERT_TRUE(App().StoreGrab(options, false, nullptr, nullptr));
+    EXPECT_EQ(App().capturedImage.dibSection.Get(), nullptr);
+    EXPECT_EQ(App().capturedImage.previousBitmap, nullptr);
+    App().ReleaseGrab();
+    const DWORD sequence = GetClipboardSequenceNumber();
+
+    // The second completion message: the picture is gone, nothing is stored.
+    EXPECT_FALSE(App().StoreGrab(options, false, nullptr, nullptr));
+    EXPECT_EQ(GetClipboardSequenceNumber(), sequence);
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HBITMAP pasted = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(pasted, second);  // the clipboard owns the grab's own bitmap now
+    BITMAP description = {};
+    ASSERT_NE(GetObjectA(pasted, sizeof description, &description), 0);
+    EXPECT_EQ(description.bmWidth, 100);
+    EXPECT_EQ(description.bmHeight, 40);
+    CloseClipboard();
+}
+
+TEST(FileStore, WriteBmpFileWritesTheHeaderAndThePixelsBottomUp) {
+    // A 10 x 3 picture: top row white, the rest of it blue, one red pixel.
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 10;
+    info.bmiHeader.biHeight = 3;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 10; ++x)
+            SetPixel(dc, x, y, y == 0 ? RGB(255, 255, 255) : kBlue);
+    }
+    SetPixel(dc, 9, 2, kRed);
+    GdiFlush();
+
+    char path[MAX_PATH];
+    GetTempPathA(sizeof path, path);
+    strcat(path, "pixelnook-bmp-test.bmp");
+    BitmapHeader header;
+    ASSERT_TRUE(MakeBitmapInfo(bitmap, header));
+    EXPECT_EQ(header.sizeImage, 120u);
+    ASSERT_TRUE(WriteBmpFile(path, header, bitmap, dc));
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+
+    FILE* file = fopen(path, "rb");
+    ASSERT_NE(file, nullptr);
+    std::vector<unsigned char> bytes(1000);
+    bytes.resize(fread(bytes.data(), 1, bytes.size(), file));
+    fclose(file);
+    DeleteFileA(path);
+    ASSERT_EQ(bytes.size(), 174u);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    EXPECT_EQ(bytes[10], 54);
+    EXPECT_EQ(bytes[18], 10);
+    EXPECT_EQ(bytes[22], 3);
+    EXPECT_EQ(bytes[28], 32);
+    // Bottom-up: the file's first row is the picture's bottom row.
+    const unsigned char* bottomRight = &bytes[54 + 9 * 4];
+    EXPECT_EQ(bottomRight[0], 0);    // blue
+    EXPECT_EQ(bottomRight[2], 255);  // red
+    const unsigned char* topLeft = &bytes[54 + 2 * 40];
+    EXPECT_EQ(topLeft[0], 255);
+    EXPECT_EQ(topLeft[1], 255);
+    EXPECT_EQ(topLeft[2], 255);
+}
+
+TEST(CursorOverlay, DrawsTheCursorOpaqueAtItsHotspot) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 64;
+    info.bmiHeader.biHeight = 64;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    auto* pixels = static_cast<unsigned char*>(bits);
+    for (int i = 0; i < 64 * 64; ++i) {
+        pixels[4 * i] = pixels[4 * i + 1] = pixels[4 * i + 2] = 0x80;
+        pixels[4 * i + 3] = 0;
+    }
+    DrawCursorImage(nullptr, dc, POINT{20, 30});
+    GdiFlush();
+
+    ICONINFO icon = {};
+    ASSERT_TRUE(GetIconInfo(LoadCursorA(nullptr, IDC_ARROW), &icon));
+    DeleteObject(icon.hbmMask);
+    DeleteObject(icon.hbmColor);
+    int opaque = 0, outside = 0, nearHotspot = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            const unsigned char* p = &pixels[4 * ((63 - y) * 64 + x)];
+            if (p[3] != 255)
+                continue;
+            ++opaque;
+            EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]);  // the arrow is black and white
+            const int cx = x - (20 - int(icon.xHotspot)), cy = y - (30 - int(icon.yHotspot));
+            if (cx < 0 || cy < 0 || cx >= GetSystemMetrics(SM_CXCURSOR) ||
+                cy >= GetSystemMetrics(SM_CYCURSOR)) {
+                ++outside;
+            }
+            if (abs(x - 20) <= 2 && abs(y - 30) <= 2)
+                ++nearHotspot;
+        }
+    }
+    EXPECT_GT(opaque, 10);
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(nearHotspot, 0);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+TEST(CursorOverlay, ReadBitmapBits32ReadsTheMonochromeMaskAsBlackAndWhite) {
+    ICONINFO icon = {};
+    ASSERT_TRUE(GetIconInfo(LoadCursorA(nullptr, IDC_ARROW), &icon));
+    HDC dc = CreateCompatibleDC(nullptr);
+    BITMAPINFOHEADER header = {};
+    auto pixels = ReadBitmapBits32(icon.hbmMask, dc, header);
+    ASSERT_TRUE(pixels);
+    EXPECT_EQ(header.biBitCount, 32);
+    EXPECT_GT(header.biHeight, 0);
+    for (LONG i = 0; i < header.biWidth * header.biHeight; ++i) {
+        ASSERT_TRUE(pixels[4 * i] == 0 || pixels[4 * i] == 255) << i;
+    }
+    BITMAPINFOHEADER none = {};
+    EXPECT_FALSE(ReadBitmapBits32(nullptr, dc, none));
+    EXPECT_EQ(none.biSize, 0u);
+    DeleteDC(dc);
+    DeleteObject(icon.hbmMask);
+    DeleteObject(icon.hbmColor);
+}
+
+TEST(MainWindowMenu, TrayMenuResourceHoldsTheCommands) {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU));
+    ASSERT_NE(menu, nullptr);
+    HMENU tray = GetSubMenu(menu, 0);
+    const struct {
+        UINT id;
+        const char* text;
+    } items[] = {{IDM_SETTINGS, "&Settings...\tS"},
+                 {IDM_ABOUT, "&About...\tA"},
+                 {IDM_HELP, "&Help...\tF1"},
+                 {0, ""},
+                 {IDM_EXIT, "E&xit\tESC"}};
+    ASSERT_EQ(GetMenuItemCount(tray), 5);
+    for (int i = 0; i < 5; ++i) {
+        char text[80] = "";
+        GetMenuStringA(tray, i, text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(GetMenuItemID(tray, i), items[i].id) << i;
+        EXPECT_STREQ(text, items[i].text) << i;
+    }
+    HMENU temp = GetSubMenu(menu, 1);
+    EXPECT_EQ(GetMenuItemID(temp, 0), static_cast<UINT>(IDM_INTRO));
+    DestroyMenu(menu);
+}
