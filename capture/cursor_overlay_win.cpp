@@ -95,7 +95,12 @@ void DrawCursorImage(HWND targetWindow, HDC dc, POINT point) {
     HCURSOR cursor = FindCurrentCursor(targetWindow);
     ICONINFO icon = {};
     if (!GetIconInfo(cursor, &icon)) {
-        icon = ICONINFO{};
+        // A cursor that cannot be read here (Wine keeps another process's
+        // cursor to that process) is drawn as the standard arrow.
+        cursor = LoadCursorA(nullptr, IDC_ARROW);
+        if (!GetIconInfo(cursor, &icon)) {
+            icon = ICONINFO{};
+        }
     }
     // GetIconInfo made copies of both bitmaps for us: freed in every case.
     GdiObject<HBITMAP> mask(icon.hbmMask);

@@ -15,7 +15,8 @@ void RemoveTree(const std::string& path) {
     if (search != INVALID_HANDLE_VALUE) {
         do {
             std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
+            if (name == "." || name == "..")
+                continue;
             std::string child = path + "\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(child);
@@ -40,11 +41,14 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
     auto* query = reinterpret_cast<WindowQuery*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != query->processId) return TRUE;
+    if (owner != query->processId)
+        return TRUE;
     char className[256] = "";
     GetClassNameA(window, className, sizeof className);
-    if (query->className != nullptr && strcmp(className, query->className) != 0) return TRUE;
-    if (query->caption != nullptr && WindowText(window) != query->caption) return TRUE;
+    if (query->className != nullptr && strcmp(className, query->className) != 0)
+        return TRUE;
+    if (query->caption != nullptr && WindowText(window) != query->caption)
+        return TRUE;
     query->found = window;
     return FALSE;
 }
@@ -74,7 +78,8 @@ std::string PixelnookExePath() {
     // The build tree is on the Linux file system, which Wine shows as drive Z:.
     std::string path = std::string("Z:") + PIXELNOOK_EXE_UNIX_PATH;
     for (char& c : path) {
-        if (c == '/') c = '\\';
+        if (c == '/')
+            c = '\\';
     }
     return path;
 }
@@ -90,7 +95,9 @@ ScratchDir::ScratchDir() {
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-ScratchDir::~ScratchDir() { RemoveTree(path_); }
+ScratchDir::~ScratchDir() {
+    RemoveTree(path_);
+}
 
 void ScratchDir::WriteFile(const std::string& name, const std::string& contents) const {
     FILE* file = fopen(FilePath(name).c_str(), "wb");
@@ -107,7 +114,8 @@ std::vector<std::string> ScratchDir::List() const {
     if (search != INVALID_HANDLE_VALUE) {
         do {
             std::string name = found.cFileName;
-            if (name != "." && name != "..") names.push_back(name);
+            if (name != "." && name != "..")
+                names.push_back(name);
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
@@ -133,6 +141,29 @@ ReportedVersion::~ReportedVersion() {
     }
 }
 
+namespace {
+constexpr char kDllOverridesKey[] = "Software\\Wine\\AppDefaults\\pixelnook.exe\\DllOverrides";
+}  // namespace
+
+DisabledDll::DisabledDll(const char* dll) : dll_(dll) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDllOverridesKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) == ERROR_SUCCESS) {
+        // An empty load order: the DLL is never loaded.
+        RegSetValueExA(key, dll_.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+        RegCloseKey(key);
+    }
+}
+
+DisabledDll::~DisabledDll() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDllOverridesKey, 0, KEY_SET_VALUE, &key) ==
+        ERROR_SUCCESS) {
+        RegDeleteValueA(key, dll_.c_str());
+        RegCloseKey(key);
+    }
+}
+
 PixelnookProcess::~PixelnookProcess() {
     if (process_ != nullptr) {
         if (IsRunning()) {
@@ -143,10 +174,52 @@ PixelnookProcess::~PixelnookProcess() {
     }
 }
 
-bool PixelnookProcess::Start(const ScratchDir& dir, const std::string& iniText) {
+namespace {
+
+// Sets environment variables of this process for as long as it lives, so a
+// child started meanwhile inherits them; the old values come back afterwards.
+class EnvironmentOverride {
+public:
+    explicit EnvironmentOverride(const std::vector<std::string>& entries) {
+        for (const std::string& entry : entries) {
+            const size_t equals = entry.find('=');
+            if (equals == std::string::npos)
+                continue;
+            Saved saved;
+            saved.name = entry.substr(0, equals);
+            char old[32768];
+            const DWORD length = GetEnvironmentVariableA(saved.name.c_str(), old, sizeof old);
+            saved.existed = length > 0 && length < sizeof old;
+            if (saved.existed)
+                saved.value = old;
+            SetEnvironmentVariableA(saved.name.c_str(), entry.substr(equals + 1).c_str());
+            saved_.push_back(saved);
+        }
+    }
+    ~EnvironmentOverride() {
+        for (const Saved& saved : saved_) {
+            SetEnvironmentVariableA(saved.name.c_str(),
+                                    saved.existed ? saved.value.c_str() : nullptr);
+        }
+    }
+
+private:
+    struct Saved {
+        std::string name;
+        std::string value;
+        bool existed = false;
+    };
+    std::vector<Saved> saved_;
+};
+
+}  // namespace
+
+bool PixelnookProcess::Start(const ScratchDir& dir, const std::string& iniText,
+                             const std::vector<std::string>& environment) {
     if (!iniText.empty()) {
         dir.WriteFile("Pixelnook.ini", iniText);
     }
+    EnvironmentOverride inherited(environment);
     std::string exe = PixelnookExePath();
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup = {};
@@ -238,12 +311,14 @@ void PressHotKey(UINT modifiers, UINT virtualKey) {
     } kModifierKeys[] = {
         {MOD_ALT, VK_MENU}, {MOD_CONTROL, VK_CONTROL}, {MOD_SHIFT, VK_SHIFT}, {MOD_WIN, VK_LWIN}};
     for (const auto& m : kModifierKeys) {
-        if (modifiers & m.flag) inputs.push_back(KeyInput(m.key, false));
+        if (modifiers & m.flag)
+            inputs.push_back(KeyInput(m.key, false));
     }
     inputs.push_back(KeyInput(virtualKey, false));
     inputs.push_back(KeyInput(virtualKey, true));
     for (auto it = std::rbegin(kModifierKeys); it != std::rend(kModifierKeys); ++it) {
-        if (modifiers & it->flag) inputs.push_back(KeyInput(it->key, true));
+        if (modifiers & it->flag)
+            inputs.push_back(KeyInput(it->key, true));
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }

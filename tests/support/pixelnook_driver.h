@@ -42,6 +42,19 @@ public:
     ReportedVersion& operator=(const ReportedVersion&) = delete;
 };
 
+// Makes pixelnook.exe (and only it) fail to load the named DLL while the
+// object lives, as on a system without it: DisabledDll noGdiplus("gdiplus").
+class DisabledDll {
+public:
+    explicit DisabledDll(const char* dll);
+    ~DisabledDll();
+    DisabledDll(const DisabledDll&) = delete;
+    DisabledDll& operator=(const DisabledDll&) = delete;
+
+private:
+    std::string dll_;
+};
+
 // One running copy of pixelnook.exe. A copy still running when the object
 // goes is ended by force, so a failing test leaves nothing behind.
 class PixelnookProcess {
@@ -52,8 +65,12 @@ public:
     PixelnookProcess& operator=(const PixelnookProcess&) = delete;
 
     // Starts the program with the folder as its current directory; writes
-    // Pixelnook.ini there first when iniText is not empty.
-    bool Start(const ScratchDir& dir, const std::string& iniText = "");
+    // Pixelnook.ini there first when iniText is not empty. environment adds
+    // "NAME=value" entries to what the program inherits. (Wine's own loader
+    // settings such as WINEDLLOVERRIDES are not taken from there: use
+    // DisabledDll for those.)
+    bool Start(const ScratchDir& dir, const std::string& iniText = "",
+               const std::vector<std::string>& environment = {});
     DWORD Id() const { return processId_; }
     bool IsRunning() const;
 
