@@ -30,3 +30,16 @@ void FlattenAlpha(uint8_t* bits, int32_t width, int32_t height, Colorref color) 
         p[3] = static_cast<uint8_t>(kFullAlpha);
     }
 }
+
+bool HasAnyAlpha(const uint8_t* bits, int32_t width, int32_t height) {
+    if (bits == nullptr || width <= 0 || height <= 0) {
+        return false;
+    }
+    const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+    for (size_t i = 0; i < pixels; ++i) {
+        if (bits[4 * i + 3] != 0) {
+            return true;
+        }
+    }
+    return false;
+}

@@ -8,6 +8,10 @@
 // (FlattenAlpha), or left with its alpha for the translucent saves when
 // BkgndFill.TransFill is set. Otherwise a window with a complex region gets
 // everything outside its region painted in the fill colour.
+//
+// A copy whose alpha bytes are all 0 delivered no alpha channel (GDI leaves
+// them so for ordinary windows): compositing it would turn the whole picture
+// into the fill colour, so such a grab takes the region fill instead.
 #include <windows.h>
 
 #include "app/grab_app.h"
@@ -48,15 +52,27 @@ bool HasMeaningfulAlpha(HWND window, HDC dc) {
            (GetDeviceCaps(dc, BITSPIXEL) == kTrueColourBits && regionType != COMPLEXREGION);
 }
 
-void FlattenPicture(HBITMAP bitmap, Colorref colour) {
-    BITMAP description = {};
+// The DIB section's pixels, or null when they cannot be reached directly.
+uint8_t* PictureBits(HBITMAP bitmap, BITMAP& description) {
+    description = {};
     if (GetObjectA(bitmap, sizeof description, &description) == 0 ||
         description.bmBits == nullptr || description.bmBitsPixel != kTrueColourBits) {
-        return;
+        return nullptr;
     }
     GdiFlush();  // drawing still queued must reach the pixels first
-    FlattenAlpha(static_cast<uint8_t*>(description.bmBits), description.bmWidth,
-                 description.bmHeight, colour);
+    return static_cast<uint8_t*>(description.bmBits);
+}
+
+bool CopyHasAlpha(HBITMAP bitmap) {
+    BITMAP description;
+    const uint8_t* bits = PictureBits(bitmap, description);
+    return HasAnyAlpha(bits, description.bmWidth, description.bmHeight);
+}
+
+void FlattenPicture(HBITMAP bitmap, Colorref colour) {
+    BITMAP description;
+    uint8_t* bits = PictureBits(bitmap, description);
+    FlattenAlpha(bits, description.bmWidth, description.bmHeight, colour);
 }
 
 }  // namespace
@@ -81,6 +97,8 @@ bool GrabApp::TakeGrab(GrabType type, bool drawCursor, bool fillBackground, Colo
     // CAPTUREBLT brings layered windows into the copy.
     BitBlt(picture, 0, 0, width, height, display.Get(), rect.left, rect.top,
            nt5 ? SRCCOPY | CAPTUREBLT : SRCCOPY);
+    // Asked before the cursor goes in: the cursor is drawn opaque.
+    const bool copyHasAlpha = fillBackground && nt5 && CopyHasAlpha(capturedImage.dibSection.Get());
 
     cursorParked = false;
     SetCursorPos(savedCursor.x, savedCursor.y);
@@ -99,7 +117,7 @@ bool GrabApp::TakeGrab(GrabType type, bool drawCursor, bool fillBackground, Colo
     if (fillBackground) {
         HWND target = capturedImage.targetWindow;
         if (nt5) {
-            alphaFilled = HasMeaningfulAlpha(target, picture);
+            alphaFilled = HasMeaningfulAlpha(target, picture) && copyHasAlpha;
             if (alphaFilled && !settings.BkgndFill.TransFill) {
                 FlattenPicture(capturedImage.dibSection.Get(), fillColour);
             }

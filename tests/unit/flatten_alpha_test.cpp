@@ -34,3 +34,14 @@ TEST(FlattenAlpha, NeverExceeds255) {
         }
     }
 }
+
+TEST(FlattenAlpha, AnyAlphaFindsASingleTranslucentPixel) {
+    std::vector<uint8_t> bits(4 * 5 * 3, 0x80);
+    for (size_t i = 3; i < bits.size(); i += 4)
+        bits[i] = 0;
+    EXPECT_FALSE(HasAnyAlpha(bits.data(), 5, 3));
+    bits[4 * 14 + 3] = 1;  // the very last pixel
+    EXPECT_TRUE(HasAnyAlpha(bits.data(), 5, 3));
+    EXPECT_FALSE(HasAnyAlpha(bits.data(), 0, 3));
+    EXPECT_FALSE(HasAnyAlpha(nullptr, 5, 3));
+}
