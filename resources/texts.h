@@ -18,9 +18,9 @@
 #define IDS_TYPE_UNKNOWN 6
 #define TEXT_TYPE_UNKNOWN "Unknown"
 #define IDS_HOTKEY_ERROR 7
-#define TEXT_HOTKEY_ERROR                                                      \
-    "Unable to register the requested hot key. This is probably due to\n"      \
-    "the hot key being used by another application.\n\n"                        \
+#define TEXT_HOTKEY_ERROR                                                        \
+    "Unable to register the requested hot key. This is probably due to\n"        \
+    "the hot key being used by another application.\n\n"                         \
     "Screen grabs will be disabled until a vaild hot key can be registered.\n\n" \
     "Please choose another hot key via the Settings dialog box."
 #define IDS_NO_HOTKEY_STATUS 8

@@ -3,11 +3,15 @@
 //   pixelnook-probe title [SECONDS]   waits for the main window, prints its title
 //   pixelnook-probe hotkey            presses Win+F10 as a person would
 //   pixelnook-probe close [SECONDS]   closes the main window, waits for the exit
+//   pixelnook-probe demo [SECONDS]    shows a sample window, presses Win+F10 over
+//                                     it and prints the grab file that appears
+//                                     in the current directory
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -47,6 +51,92 @@ int PressHotKey() {
     return SendInput(4, inputs, sizeof(INPUT)) == 4 ? 0 : 1;
 }
 
+constexpr int kSampleLeft = 120;
+constexpr int kSampleTop = 90;
+constexpr int kSampleWidth = 420;
+constexpr int kSampleHeight = 260;
+constexpr char kGrabPattern[] = "screencap_*.*";
+
+LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT client;
+        GetClientRect(window, &client);
+        HBRUSH sky = CreateSolidBrush(RGB(70, 130, 200));
+        FillRect(dc, &client, sky);
+        DeleteObject(sky);
+        RECT sun = {client.right - 110, 20, client.right - 30, 100};
+        HBRUSH yellow = CreateSolidBrush(RGB(250, 210, 60));
+        HGDIOBJ old = SelectObject(dc, yellow);
+        Ellipse(dc, sun.left, sun.top, sun.right, sun.bottom);
+        SelectObject(dc, old);
+        DeleteObject(yellow);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(255, 255, 255));
+        TextOutA(dc, 20, 20, "Grabbed by Pixelnook", 20);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        Sleep(20);
+    }
+}
+
+// The name of the first grab file in the current directory, or empty.
+std::string FindGrabFile() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(kGrabPattern, &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return "";
+    }
+    FindClose(search);
+    return found.cFileName;
+}
+
+int Demo(DWORD seconds) {
+    if (WaitForMainWindow(seconds) == nullptr) {
+        fprintf(stderr, "pixelnook-probe: Pixelnook is not running\n");
+        return 1;
+    }
+    WNDCLASSA sampleClass = {};
+    sampleClass.lpfnWndProc = SampleProc;
+    sampleClass.hInstance = GetModuleHandleA(nullptr);
+    sampleClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    sampleClass.lpszClassName = "PixelnookSample";
+    RegisterClassA(&sampleClass);
+    HWND sample =
+        CreateWindowExA(0, sampleClass.lpszClassName, "Pixelnook sample window",
+                        WS_POPUP | WS_BORDER | WS_VISIBLE, kSampleLeft, kSampleTop, kSampleWidth,
+                        kSampleHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    PumpFor(500);
+    SetCursorPos(kSampleLeft + kSampleWidth / 2, kSampleTop + kSampleHeight / 2);
+    PumpFor(200);
+    PressHotKey();
+    std::string file;
+    for (DWORD waited = 0; waited < seconds * 10 && file.empty(); ++waited) {
+        PumpFor(100);
+        file = FindGrabFile();
+    }
+    PumpFor(300);  // let the store finish writing
+    DestroyWindow(sample);
+    if (file.empty()) {
+        fprintf(stderr, "pixelnook-probe: no grab file appeared\n");
+        return 1;
+    }
+    printf("%s\n", file.c_str());
+    return 0;
+}
+
 int Close(DWORD seconds) {
     HWND window = FindWindowA(kMainWindowClass, nullptr);
     if (window == nullptr) {
@@ -72,7 +162,7 @@ int Close(DWORD seconds) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: pixelnook-probe title|hotkey|close [SECONDS]\n");
+        fprintf(stderr, "usage: pixelnook-probe title|hotkey|close|demo [SECONDS]\n");
         return 2;
     }
     DWORD seconds = argc > 2 ? static_cast<DWORD>(atoi(argv[2])) : 20;
@@ -82,6 +172,8 @@ int main(int argc, char** argv) {
         return PressHotKey();
     if (strcmp(argv[1], "close") == 0)
         return Close(seconds);
+    if (strcmp(argv[1], "demo") == 0)
+        return Demo(seconds);
     fprintf(stderr, "pixelnook-probe: unknown command %s\n", argv[1]);
     return 2;
 }
