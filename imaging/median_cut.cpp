@@ -96,6 +96,29 @@ size_t Cell(int r, int g, int b) {
     return (size_t(r) * kGreenCells + size_t(g)) * kBlueCells + b;
 }
 
+// The two pixel layouts the quantizer reads, row by row. QuantizeMedianCut is
+// handed packed RGB bytes; ReduceByMedianCut reads the locked ARGB pixels where
+// they are, rather than first copying them into a packed RGB buffer (6 MB for a
+// 1920 x 1080 grab, written once only to be read twice).
+struct PackedRgbRows {
+    const uint8_t* rgb;
+    int32_t width;
+
+    const uint8_t* Row(int32_t y) const { return rgb + size_t(y) * size_t(width) * 3; }
+    static int Red(const uint8_t* row, int32_t x) { return row[3 * x]; }
+    static int Green(const uint8_t* row, int32_t x) { return row[3 * x + 1]; }
+    static int Blue(const uint8_t* row, int32_t x) { return row[3 * x + 2]; }
+};
+
+struct ArgbRows {
+    ArgbView view;
+
+    const Argb* Row(int32_t y) const { return view.Row(y); }
+    static int Red(const Argb* row, int32_t x) { return int(RedOfArgb(row[x])); }
+    static int Green(const Argb* row, int32_t x) { return int(GreenOfArgb(row[x])); }
+    static int Blue(const Argb* row, int32_t x) { return int(BlueOfArgb(row[x])); }
+};
+
 struct ColorBox {
     int32_t r0, r1, g0, g1, b0, b1;
     int32_t volume;
@@ -107,8 +130,6 @@ struct Colour {
 };
 
 struct MedianCutQuantizer {
-    using MapFn = void (*)(MedianCutQuantizer&, const uint8_t*, int32_t, int32_t, uint8_t*);
-    MapFn map = nullptr;
     int32_t desired = 0;
     int32_t actual = 0;
     Colour palette[kMaxColors] = {};
@@ -339,17 +360,33 @@ int LookUp(MedianCutQuantizer& q, int red, int green, int blue) {
     return static_cast<int>(cell) - 1;
 }
 
-void MapPlain(MedianCutQuantizer& q, const uint8_t* rgb, int32_t width, int32_t height,
-              uint8_t* indices) {
-    std::fill(q.histogram.begin(), q.histogram.end(), 0u);
-    size_t pixels = size_t(width) * size_t(height);
-    for (size_t k = 0; k < pixels; ++k) {
-        const uint8_t* p = rgb + 3 * k;
-        indices[k] = static_cast<uint8_t>(LookUp(q, p[0], p[1], p[2]));
+template <class Rows>
+void CountPixels(MedianCutQuantizer& q, const Rows& pixels, int32_t width, int32_t height) {
+    for (int32_t y = 0; y < height; ++y) {
+        const auto* row = pixels.Row(y);
+        for (int32_t x = 0; x < width; ++x) {
+            ++q.histogram[Cell(Rows::Red(row, x) >> kRedShift, Rows::Green(row, x) >> kGreenShift,
+                               Rows::Blue(row, x) >> kBlueShift)];
+        }
     }
 }
 
-void MapDithered(MedianCutQuantizer& q, const uint8_t* rgb, int32_t width, int32_t height,
+template <class Rows>
+void MapPlain(MedianCutQuantizer& q, const Rows& pixels, int32_t width, int32_t height,
+              uint8_t* indices) {
+    std::fill(q.histogram.begin(), q.histogram.end(), 0u);
+    for (int32_t y = 0; y < height; ++y) {
+        const auto* row = pixels.Row(y);
+        uint8_t* out = indices + size_t(y) * size_t(width);
+        for (int32_t x = 0; x < width; ++x) {
+            out[x] = static_cast<uint8_t>(
+                LookUp(q, Rows::Red(row, x), Rows::Green(row, x), Rows::Blue(row, x)));
+        }
+    }
+}
+
+template <class Rows>
+void MapDithered(MedianCutQuantizer& q, const Rows& pixels, int32_t width, int32_t height,
                  uint8_t* indices) {
     std::fill(q.histogram.begin(), q.histogram.end(), 0u);
     // The limit as a table over the reachable range, with a margin either side.
@@ -377,14 +414,15 @@ void MapDithered(MedianCutQuantizer& q, const uint8_t* rgb, int32_t width, int32
                 next[ch][width] = next[ch][width + 1] = 0;
             }
         }
-        const uint8_t* row = rgb + size_t(y) * size_t(width) * 3;
+        const auto* row = pixels.Row(y);
         uint8_t* out = indices + size_t(y) * size_t(width);
         for (int32_t step = 0; step < width; ++step) {
             const int32_t x = leftToRight ? step : width - 1 - step;
             const ptrdiff_t at = ptrdiff_t(x) + 1;
+            const int source[3] = {Rows::Red(row, x), Rows::Green(row, x), Rows::Blue(row, x)};
             int v[3];
             for (int ch = 0; ch < 3; ++ch) {
-                v[ch] = std::clamp(row[3 * x + ch] + limitOf(current[ch][at]), 0, 255);
+                v[ch] = std::clamp(source[ch] + limitOf(current[ch][at]), 0, 255);
             }
             int i = LookUp(q, v[0], v[1], v[2]);
             out[x] = static_cast<uint8_t>(i);
@@ -400,6 +438,30 @@ void MapDithered(MedianCutQuantizer& q, const uint8_t* rgb, int32_t width, int32
         std::swap(current, next);
         leftToRight = !leftToRight;
     }
+}
+
+// The whole method over either pixel layout; indices are packed (width bytes a row).
+template <class Rows>
+int32_t Quantize(const Rows& pixels, int32_t colors, bool dithered, int32_t width, int32_t height,
+                 uint8_t* indices, RgbEntry* palette) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    auto q = std::make_unique<MedianCutQuantizer>();
+    q->desired = std::clamp(colors, 1, kMaxColors);
+    q->histogram.assign(kHistogramCells, 0u);
+    CountPixels(*q, pixels, width, height);
+    SelectColours(*q);
+    if (dithered) {
+        MapDithered(*q, pixels, width, height, indices);
+    } else {
+        MapPlain(*q, pixels, width, height, indices);
+    }
+    for (int i = 0; i < q->actual; ++i) {
+        palette[i].red = static_cast<uint8_t>(q->palette[i].red);
+        palette[i].green = static_cast<uint8_t>(q->palette[i].green);
+        palette[i].blue = static_cast<uint8_t>(q->palette[i].blue);
+    }
+    return q->actual;
 }
 
 }  // namespace
@@ -425,23 +487,8 @@ int32_t LimitDitherError(int32_t e) {
 
 int32_t QuantizeMedianCut(const uint8_t* rgb, int32_t colors, bool dithered, int32_t width,
                           int32_t height, uint8_t* indices, RgbEntry* palette) {
-    auto q = std::make_unique<MedianCutQuantizer>();
-    q->desired = std::clamp(colors, 1, kMaxColors);
-    q->map = dithered ? MapDithered : MapPlain;
-    q->histogram.assign(kHistogramCells, 0u);
-    size_t pixels = size_t(std::max(width, 0)) * size_t(std::max(height, 0));
-    for (size_t k = 0; k < pixels; ++k) {
-        const uint8_t* p = rgb + 3 * k;
-        ++q->histogram[Cell(p[0] >> kRedShift, p[1] >> kGreenShift, p[2] >> kBlueShift)];
-    }
-    SelectColours(*q);
-    q->map(*q, rgb, std::max(width, 0), std::max(height, 0), indices);
-    for (int i = 0; i < q->actual; ++i) {
-        palette[i].red = static_cast<uint8_t>(q->palette[i].red);
-        palette[i].green = static_cast<uint8_t>(q->palette[i].green);
-        palette[i].blue = static_cast<uint8_t>(q->palette[i].blue);
-    }
-    return q->actual;
+    return Quantize(PackedRgbRows{rgb, std::max(width, 0)}, colors, dithered, width, height,
+                    indices, palette);
 }
 
 bool ReduceByMedianCut(const ArgbView& source, Colorref fill, bool transparent, bool dithered,
@@ -449,23 +496,14 @@ bool ReduceByMedianCut(const ArgbView& source, Colorref fill, bool transparent, 
     try {
         const int32_t w = source.width, h = source.height;
         const size_t pixels = size_t(std::max(w, 0)) * size_t(std::max(h, 0));
-        // Both buffers are written in full before they are read: no need to clear
-        // them. The indices go straight into the target when its rows are packed.
-        std::unique_ptr<uint8_t[]> rgb(new uint8_t[pixels * 3]);
+        // The source pixels are read where they are. The indices go straight into
+        // the target when its rows are packed; otherwise into a buffer of our own,
+        // which is written in full before it is read, so it is not cleared.
         const bool packed = target.stride == w;
         std::unique_ptr<uint8_t[]> ownIndices(packed ? nullptr : new uint8_t[pixels]);
         uint8_t* indices = packed ? target.scan0 : ownIndices.get();
-        for (int32_t y = 0; y < h; ++y) {
-            const Argb* row = source.Row(y);
-            uint8_t* out = &rgb[size_t(y) * size_t(w) * 3];
-            for (int32_t x = 0; x < w; ++x) {
-                out[3 * x] = static_cast<uint8_t>(RedOfArgb(row[x]));
-                out[3 * x + 1] = static_cast<uint8_t>(GreenOfArgb(row[x]));
-                out[3 * x + 2] = static_cast<uint8_t>(BlueOfArgb(row[x]));
-            }
-        }
         RgbEntry palette[kMaxColors];
-        int32_t n = QuantizeMedianCut(rgb.get(), kMaxColors, dithered, w, h, indices, palette);
+        int32_t n = Quantize(ArgbRows{source}, kMaxColors, dithered, w, h, indices, palette);
 
         int32_t transparentIndex = -1;
         for (int32_t y = 0; y < h; ++y) {

@@ -96,8 +96,7 @@ TEST(ReductionMemory, MedianCutWithoutRoomForItsHistogram) {
     PaletteBlock block = BlackBlock();
     bool reduced = true;
     {
-        // Room for the pixel buffers (16 KB of RGB, 4 KB of indices) but not for
-        // the 512 KB histogram.
+        // Room for small working buffers but not for the 512 KB histogram.
         ScopedAllocationBudget budget(256 * 1024);
         reduced = ReduceByMedianCut(image.View(), 0x00FF00FFu, true, true, out.View(), block);
     }
