@@ -15,9 +15,13 @@
 //      with the cell sizes (4, 4, 8 units) makes the scaled lengths 8, 12 and 8
 //      per cell; ties go to green, then red. Each box's colour is the
 //      count-weighted mean of its cells' centres, rounded to nearest.
-//   3. Inverse map. The histogram array is then reused: each cell comes to hold
-//      0 (not computed yet) or palette index + 1. Cells are filled lazily, one
-//      block of 8 x 8 x 4 cells at a time and only where pixels fall. For a
+//   3. Inverse map. A second array, one byte per cell (128 KB), comes to hold
+//      each cell's palette index, and one flag per block of 8 x 8 x 4 cells says
+//      whether the block is computed yet. Cells are filled lazily, a block at a
+//      time and only where pixels fall. (Reusing the histogram's 32-bit counters
+//      as the map, 0 meaning "not computed", saves the 128 KB but is slower: the
+//      dithered mapping reads a cell for every pixel and must wait for it before
+//      the next pixel, and a map four times smaller stays in the cache.) For a
 //      block, each palette colour gets the least and the greatest distance it
 //      can have to any cell of the block; the smallest "greatest distance" is a
 //      bound that the nearest colour of every cell meets, so only colours whose
@@ -39,9 +43,10 @@
 //      limited (full up to 16, then half the excess, at most 32 levels), which
 //      keeps strong edges from smearing into streaks.
 //
-// Data structures: one record per call holds the palette and the histogram; the
-// error rows are two sets of width + 2 integers per channel (current and next
-// row, with a border position at each end so no pixel needs a bounds test).
+// Data structures: one record per call holds the palette, the histogram and the
+// inverse map with its block flags; the error rows are two sets of width + 2
+// integers per channel (current and next row, with a border position at each
+// end so no pixel needs a bounds test).
 //
 // Rejected: a full-precision (24-bit) histogram (64 MB) and recursive splitting
 // on the exact median of the pixels; both cost more memory and time than a grab
@@ -83,6 +88,7 @@ constexpr int kBlockBlueBits = 2;
 constexpr int kBlockRed = 1 << kBlockRedBits;
 constexpr int kBlockGreen = 1 << kBlockGreenBits;
 constexpr int kBlockBlue = 1 << kBlockBlueBits;
+constexpr size_t kInverseBlocks = kHistogramCells / (kBlockRed * kBlockGreen * kBlockBlue);
 
 constexpr int kMaxColors = 256;
 constexpr int32_t kNoDistance = 2147483647;
@@ -119,6 +125,15 @@ struct ArgbRows {
     static int Blue(const Argb* row, int32_t x) { return int(BlueOfArgb(row[x])); }
 };
 
+// The inverse-map block that holds cell (r, g, b).
+size_t InverseBlock(int r, int g, int b) {
+    constexpr size_t kBlocksGreen = kGreenCells / kBlockGreen;
+    constexpr size_t kBlocksBlue = kBlueCells / kBlockBlue;
+    return (size_t(r >> kBlockRedBits) * kBlocksGreen + size_t(g >> kBlockGreenBits)) *
+               kBlocksBlue +
+           size_t(b >> kBlockBlueBits);
+}
+
 struct ColorBox {
     int32_t r0, r1, g0, g1, b0, b1;
     int32_t volume;
@@ -134,6 +149,9 @@ struct MedianCutQuantizer {
     int32_t actual = 0;
     Colour palette[kMaxColors] = {};
     std::vector<uint32_t> histogram;
+    // The inverse map: each cell's palette index, valid once its block is filled.
+    std::unique_ptr<uint8_t[]> inverse;
+    bool blockFilled[kInverseBlocks] = {};
 };
 
 bool PlaneHasCells(const std::vector<uint32_t>& h, int axis, int at, const ColorBox& b) {
@@ -345,19 +363,19 @@ void FillInverseBlock(MedianCutQuantizer& q, int r, int g, int b) {
     for (int i = 0; i < kBlockRed; ++i) {
         for (int j = 0; j < kBlockGreen; ++j) {
             for (int k = 0; k < kBlockBlue; ++k) {
-                q.histogram[Cell(r0 + i, g0 + j, b0 + k)] = uint32_t(best[i][j][k] + 1);
+                q.inverse[Cell(r0 + i, g0 + j, b0 + k)] = static_cast<uint8_t>(best[i][j][k]);
             }
         }
     }
+    q.blockFilled[InverseBlock(r, g, b)] = true;
 }
 
 int LookUp(MedianCutQuantizer& q, int red, int green, int blue) {
     int r = red >> kRedShift, g = green >> kGreenShift, b = blue >> kBlueShift;
-    uint32_t& cell = q.histogram[Cell(r, g, b)];
-    if (cell == 0) {
+    if (!q.blockFilled[InverseBlock(r, g, b)]) {
         FillInverseBlock(q, r, g, b);
     }
-    return static_cast<int>(cell) - 1;
+    return q.inverse[Cell(r, g, b)];
 }
 
 template <class Rows>
@@ -374,7 +392,6 @@ void CountPixels(MedianCutQuantizer& q, const Rows& pixels, int32_t width, int32
 template <class Rows>
 void MapPlain(MedianCutQuantizer& q, const Rows& pixels, int32_t width, int32_t height,
               uint8_t* indices) {
-    std::fill(q.histogram.begin(), q.histogram.end(), 0u);
     for (int32_t y = 0; y < height; ++y) {
         const auto* row = pixels.Row(y);
         uint8_t* out = indices + size_t(y) * size_t(width);
@@ -388,7 +405,6 @@ void MapPlain(MedianCutQuantizer& q, const Rows& pixels, int32_t width, int32_t 
 template <class Rows>
 void MapDithered(MedianCutQuantizer& q, const Rows& pixels, int32_t width, int32_t height,
                  uint8_t* indices) {
-    std::fill(q.histogram.begin(), q.histogram.end(), 0u);
     // The limit as a table over the reachable range, with a margin either side.
     constexpr int kTableReach = 2 * 255;
     std::vector<int> limitTable(2 * kTableReach + 1);
@@ -451,6 +467,7 @@ int32_t Quantize(const Rows& pixels, int32_t colors, bool dithered, int32_t widt
     q->histogram.assign(kHistogramCells, 0u);
     CountPixels(*q, pixels, width, height);
     SelectColours(*q);
+    q->inverse.reset(new uint8_t[kHistogramCells]);  // cells are written before they are read
     if (dithered) {
         MapDithered(*q, pixels, width, height, indices);
     } else {
