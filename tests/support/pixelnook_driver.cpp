@@ -174,52 +174,10 @@ PixelnookProcess::~PixelnookProcess() {
     }
 }
 
-namespace {
-
-// Sets environment variables of this process for as long as it lives, so a
-// child started meanwhile inherits them; the old values come back afterwards.
-class EnvironmentOverride {
-public:
-    explicit EnvironmentOverride(const std::vector<std::string>& entries) {
-        for (const std::string& entry : entries) {
-            const size_t equals = entry.find('=');
-            if (equals == std::string::npos)
-                continue;
-            Saved saved;
-            saved.name = entry.substr(0, equals);
-            char old[32768];
-            const DWORD length = GetEnvironmentVariableA(saved.name.c_str(), old, sizeof old);
-            saved.existed = length > 0 && length < sizeof old;
-            if (saved.existed)
-                saved.value = old;
-            SetEnvironmentVariableA(saved.name.c_str(), entry.substr(equals + 1).c_str());
-            saved_.push_back(saved);
-        }
-    }
-    ~EnvironmentOverride() {
-        for (const Saved& saved : saved_) {
-            SetEnvironmentVariableA(saved.name.c_str(),
-                                    saved.existed ? saved.value.c_str() : nullptr);
-        }
-    }
-
-private:
-    struct Saved {
-        std::string name;
-        std::string value;
-        bool existed = false;
-    };
-    std::vector<Saved> saved_;
-};
-
-}  // namespace
-
-bool PixelnookProcess::Start(const ScratchDir& dir, const std::string& iniText,
-                             const std::vector<std::string>& environment) {
+bool PixelnookProcess::Start(const ScratchDir& dir, const std::string& iniText) {
     if (!iniText.empty()) {
         dir.WriteFile("Pixelnook.ini", iniText);
     }
-    EnvironmentOverride inherited(environment);
     std::string exe = PixelnookExePath();
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup = {};

@@ -65,12 +65,8 @@ public:
     PixelnookProcess& operator=(const PixelnookProcess&) = delete;
 
     // Starts the program with the folder as its current directory; writes
-    // Pixelnook.ini there first when iniText is not empty. environment adds
-    // "NAME=value" entries to what the program inherits. (Wine's own loader
-    // settings such as WINEDLLOVERRIDES are not taken from there: use
-    // DisabledDll for those.)
-    bool Start(const ScratchDir& dir, const std::string& iniText = "",
-               const std::vector<std::string>& environment = {});
+    // Pixelnook.ini there first when iniText is not empty.
+    bool Start(const ScratchDir& dir, const std::string& iniText = "");
     DWORD Id() const { return processId_; }
     bool IsRunning() const;
 
