@@ -302,25 +302,24 @@ TEST(HotKeyGrab, FillPaintsOutsideAnEllipticWindowOnWindows98) {
     EXPECT_EQ(bmp.Pixel(5, 60), kBlue);
 }
 
-TEST(MainWindowKeys, EscapeEndsTheProgramWithZero) {
-    Running run;
-    ASSERT_TRUE(run.Start(Ini(2, true)));
-    HWND window = run.pixelnook.WaitForMainWindow();
-    PostMessageA(window, WM_CHAR, 27, 0);
-    DWORD exitCode = 99;
-    ASSERT_TRUE(run.pixelnook.WaitForExit(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
-}
-
-TEST(MainWindowKeys, SystemMenuExitCommandEndsTheProgram) {
-    Running run;
-    ASSERT_TRUE(run.Start(Ini(2, true)));
-    HWND window = run.pixelnook.WaitForMainWindow();
-    // Exit chosen from the system menu arrives as a system command.
-    PostMessageA(window, WM_SYSCOMMAND, 40005, 0);
-    DWORD exitCode = 99;
-    ASSERT_TRUE(run.pixelnook.WaitForExit(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
+TEST(MainWindowKeys, EscapeAndTheSystemMenuExitEndTheProgramWithZero) {
+    const struct {
+        UINT message;
+        WPARAM wParam;
+    } cases[] = {
+        {WM_CHAR, 27},
+        // Exit chosen from the system menu arrives as a system command.
+        {WM_SYSCOMMAND, 40005},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        Running run;
+        ASSERT_TRUE(run.Start(Ini(2, true)));
+        PostMessageA(run.pixelnook.WaitForMainWindow(), c.message, c.wParam, 0);
+        DWORD exitCode = 99;
+        ASSERT_TRUE(run.pixelnook.WaitForExit(&exitCode));
+        EXPECT_EQ(exitCode, 0u);
+    }
 }
 
 TEST(HotKeyGrab, NoGdiHandleGrowthOver200Grabs) {
