@@ -69,6 +69,31 @@ DWORD CountGdiObjects() {
     return live;
 }
 
+// A top-down-addressed 32-bit DIB section selected into a memory DC.
+struct Dib32 {
+    Dib32(int width, int height) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        previous = SelectObject(dc, bitmap);
+        pixels = static_cast<unsigned char*>(bits);
+    }
+    ~Dib32() {
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previous = nullptr;
+    unsigned char* pixels = nullptr;
+};
+
 }  // namespace
 
 TEST(HotKeyGrab, ResolvesControlClientAreaAndWindowRectangles) {
@@ -191,33 +216,21 @@ TEST(ClipboardStore, TheClipboardTakesTheBitmapAndASecondStoreFindsNothing) {
 
 TEST(FileStore, WriteBmpFileWritesTheHeaderAndThePixelsBottomUp) {
     // A 10 x 3 picture: top row white, the rest of it blue, one red pixel.
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 10;
-    info.bmiHeader.biHeight = 3;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+    Dib32 picture(10, 3);
     for (int y = 0; y < 3; ++y) {
         for (int x = 0; x < 10; ++x)
-            SetPixel(dc, x, y, y == 0 ? RGB(255, 255, 255) : kBlue);
+            SetPixel(picture.dc, x, y, y == 0 ? RGB(255, 255, 255) : kBlue);
     }
-    SetPixel(dc, 9, 2, kRed);
+    SetPixel(picture.dc, 9, 2, kRed);
     GdiFlush();
 
     char path[MAX_PATH];
     GetTempPathA(sizeof path, path);
     strcat(path, "pixelnook-bmp-test.bmp");
     BitmapHeader header;
-    ASSERT_TRUE(MakeBitmapInfo(bitmap, header));
+    ASSERT_TRUE(MakeBitmapInfo(picture.bitmap, header));
     EXPECT_EQ(header.sizeImage, 120u);
-    ASSERT_TRUE(WriteBmpFile(path, header, bitmap, dc));
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    ASSERT_TRUE(WriteBmpFile(path, header, picture.bitmap, picture.dc));
 
     FILE* file = fopen(path, "rb");
     ASSERT_NE(file, nullptr);
@@ -243,22 +256,13 @@ TEST(FileStore, WriteBmpFileWritesTheHeaderAndThePixelsBottomUp) {
 }
 
 TEST(CursorOverlay, DrawsTheCursorOpaqueAtItsHotspot) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 64;
-    info.bmiHeader.biHeight = 64;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    auto* pixels = static_cast<unsigned char*>(bits);
+    Dib32 picture(64, 64);
+    unsigned char* pixels = picture.pixels;
     for (int i = 0; i < 64 * 64; ++i) {
         pixels[4 * i] = pixels[4 * i + 1] = pixels[4 * i + 2] = 0x80;
         pixels[4 * i + 3] = 0;
     }
-    DrawCursorImage(nullptr, dc, POINT{20, 30});
+    DrawCursorImage(nullptr, picture.dc, POINT{20, 30});
     GdiFlush();
 
     ICONINFO icon = {};
@@ -285,9 +289,6 @@ TEST(CursorOverlay, DrawsTheCursorOpaqueAtItsHotspot) {
     EXPECT_GT(opaque, 10);
     EXPECT_EQ(outside, 0);
     EXPECT_GT(nearHotspot, 0);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 TEST(CursorOverlay, ReadBitmapBits32ReadsTheMonochromeMaskAsBlackAndWhite) {
