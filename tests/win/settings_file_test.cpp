@@ -47,6 +47,27 @@ std::vector<std::string> Dump(GrabSettings& s) {
     return dumper.fields;
 }
 
+// Gives every field of the key list a value unlike its default (texts with
+// spaces and backslashes, negative and fractional numbers).
+class Changer {
+public:
+    void Section(const char*) {}
+    void Bool(const char*, bool& f) { f = !f; }
+    void Int(const char*, int32_t& f) { f += 3 + ++n_; }
+    void Float(const char*, float& f) { f = -12.25f + ++n_; }
+    template <size_t N>
+    void Text(const char* key, char (&f)[N]) {
+        CopyText(f, (std::string("C:\\my ") + key + " " + std::to_string(++n_) + "\\").c_str());
+    }
+    void HotKey(const char*, int32_t& f) { f = 44; }
+    void Color(const char*, const char*, const char*, Colorref& f) {
+        f = MakeColorref(1, 128, 254);
+    }
+
+private:
+    int32_t n_ = 0;
+};
+
 // A record as start-up has it: constructed, then loaded.
 GrabSettings Loaded(OsVersionClass osClass = kOsWindows98) {
     GrabSettings s(false);
@@ -128,14 +149,9 @@ std::string WithoutEmptyLines(std::string text) {
 TEST(SettingsFile, MissingFileGivesTheDefaults) {
     IniScratch dir;
     GrabSettings s = Loaded();
-    EXPECT_EQ(s.Properties.HotKey, 121);  // F10
-    EXPECT_TRUE(s.Properties.UseWin);
-    EXPECT_EQ(s.Properties.SnapType, 2);
-    EXPECT_STREQ(s.FileStore.Name, "screencap_");
-    EXPECT_EQ(s.FileStore.Digits, 3);
-    EXPECT_EQ(s.Thumbnail.Percent, 25);
-    EXPECT_TRUE(s.Properties.FirstTime);
-    EXPECT_EQ(s.BkgndFill.Color, MakeColorref(255, 0, 255));
+    GrabSettings defaults(false);
+    defaults.Properties.HotKey = 121;  // F10: Load turns the INI form into the key
+    EXPECT_EQ(Dump(s), Dump(defaults));
     EXPECT_EQ(std::string(s.IniFile.GetPath()), dir.IniPath());
     EXPECT_EQ(std::string(s.IniFile.GetDirectory()), dir.Path());
     EXPECT_FALSE(dir.HasIni()) << "loading must not create the file";
@@ -151,62 +167,17 @@ TEST(SettingsFile, SavedDefaultsReadAsTheKeyTable) {
 TEST(SettingsFile, SaveThenLoadRoundTripsEveryField) {
     IniScratch dir;
     GrabSettings s = Loaded();
-    s.Properties.FirstTime = false;
-    s.Properties.SettingsOnStart = true;
-    s.Properties.Systray = false;
-    s.Properties.Taskbar = true;
-    s.Properties.RelPaths = false;
-    s.Properties.MakeLink = true;
-    s.Properties.UserLink = true;
-    CopyText(s.Properties.Icons, "C:\\my icons\\");
-    s.Properties.HotKey = 44;
-    s.Properties.UseAlt = true;
-    s.Properties.UseCtrl = true;
-    s.Properties.UseShift = true;
-    s.Properties.UseWin = false;
-    s.Properties.StoreFile = false;
-    s.Properties.ShowCursor = true;
-    s.Properties.SnapType = 5;
-    CopyText(s.FileStore.Dir, "..\\grabs");
-    CopyText(s.FileStore.Name, "shot-");
-    CopyText(s.FileStore.Ext, "png");
-    s.FileStore.Digits = 4;
-    s.FileStore.Reduction = 1;
-    s.FileStore.Quality = 90;
-    s.FileStore.Compression = 4;
-    s.Thumbnail.Thumb = false;
-    s.Thumbnail.Percent = 0;
-    s.Thumbnail.Width = 320;
-    s.Thumbnail.Height = 200;
-    s.Thumbnail.Aspect = false;
-    s.Thumbnail.WMSame = false;
-    s.Watermark.Watermark = true;
-    CopyText(s.Watermark.File, "D:\\logo.png");
-    s.Watermark.Stretch = true;
-    s.Watermark.Percent = 10;
-    s.Watermark.Width = 64;
-    s.Watermark.Height = 48;
-    s.Watermark.Aspect = false;
-    s.Watermark.Style = 1;
-    s.Watermark.Rows = 3;
-    s.Watermark.Columns = 4;
-    s.Watermark.Corner = 0;
-    s.Watermark.HOffset = 2.5f;
-    s.Watermark.VOffset = -12.25f;
-    s.BkgndFill.Fill = true;
-    s.BkgndFill.Color = MakeColorref(1, 128, 254);
-    s.BkgndFill.TransFill = true;
-    CopyText(s.Info.Title, "A title");
-    CopyText(s.Info.Copyright, "(c) me");
-    CopyText(s.Info.Docname, "doc");
-    CopyText(s.Info.Description, "what it shows");
-    CopyText(s.Info.Artist, "someone");
+    Changer changer;
+    VisitSettingsKeys(s, changer);
     s.Save(kOsWindows98);
 
     GrabSettings back = Loaded();
     EXPECT_EQ(Dump(back), Dump(s));
+    // Every field was changed, so a field that is not carried shows.
     GrabSettings fresh(false);
-    EXPECT_NE(Dump(back), Dump(fresh));
+    const std::vector<std::string> changed = Dump(s), defaults = Dump(fresh);
+    for (size_t i = 0; i < changed.size(); ++i)
+        EXPECT_NE(changed[i], defaults[i]);
 }
 
 TEST(SettingsFile, HotKeyForms) {
