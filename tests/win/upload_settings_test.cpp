@@ -112,13 +112,29 @@ TEST(UploadSettingsFile, RecordIsWipedWhenTheOperationEnds) {
     EXPECT_TRUE(AllZero(upload)) << "after load";
 }
 
-TEST(PasswordProtection, EmptyPasswordIsDoubleZeroWithoutProtection) {
-    IniScratch dir;
-    GrabSettings settings = LoadedSettings();
-    SavePassword(settings, "", kOsWindows98);
-    EXPECT_EQ(StoredPassword(dir), "00");
-    EXPECT_EQ(LoadPassword(settings, kOsWindows98), "");
-    EXPECT_EQ(LoadPassword(settings, kOsWindowsXp), "");
+TEST(PasswordProtection, StoredFormFollowsTheSavingSystemAndLoadsEverywhere) {
+    const struct {
+        const char* password;
+        OsVersionClass savedOn;
+        const char* stored;  // nullptr: a protection blob, not the plain hex
+    } cases[] = {
+        {"", kOsWindows98, "00"},
+        {"", kOsWindowsXp, nullptr},
+        {"old password", kOsWindows98, "6f6c642070617373776f726400"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.password) + " saved on " + std::to_string(c.savedOn));
+        IniScratch dir;
+        GrabSettings settings = LoadedSettings();
+        SavePassword(settings, c.password, c.savedOn);
+        if (c.stored != nullptr) {
+            EXPECT_EQ(StoredPassword(dir), c.stored);
+            EXPECT_EQ(LoadPassword(settings, kOsWindows98), c.password);
+        } else {
+            EXPECT_NE(StoredPassword(dir), "00");
+        }
+        EXPECT_EQ(LoadPassword(settings, kOsWindowsXp), c.password);
+    }
 }
 
 TEST(PasswordProtection, PlainFormBelowWindows2000) {
@@ -156,22 +172,6 @@ TEST(PasswordProtection, BlobOnXpDiffersEachSaveAndLoadsBack) {
 
     char hex[kPasswordHexChars];
     EXPECT_GT(ProtectPassword(password, hex, kOsWindowsXp), 8);
-}
-
-TEST(PasswordProtection, EmptyPasswordIsProtectedOnXp) {
-    IniScratch dir;
-    GrabSettings settings = LoadedSettings();
-    SavePassword(settings, "", kOsWindowsXp);
-    EXPECT_NE(StoredPassword(dir), "00");
-    EXPECT_EQ(LoadPassword(settings, kOsWindowsXp), "");
-}
-
-TEST(PasswordProtection, PlainHexFromWindows98LoadsOnXp) {
-    IniScratch dir;
-    GrabSettings settings = LoadedSettings();
-    SavePassword(settings, "old password", kOsWindows98);
-    EXPECT_EQ(StoredPassword(dir), "6f6c642070617373776f726400");
-    EXPECT_EQ(LoadPassword(settings, kOsWindowsXp), "old password");
 }
 
 TEST(PasswordProtection, HandEditedStoredTexts) {
