@@ -76,33 +76,38 @@ std::vector<std::string> Rows(Image& picture) {
 
 }  // namespace
 
-TEST(CursorComposite, MonochromeCursorDrawsClearAndBitsFromTheXorHalf) {
-    Image mask = MonochromeMask({"#..", "o#.", "oo#"});
-    Image picture(6, 5, kScreen);
-    CursorPixels cursor;
-    cursor.mask = mask.ConstRows();
-    cursor.hotspotX = 1;
-    cursor.hotspotY = 1;
-    cursor.systemCursorHeight = 3;
-    ASSERT_TRUE(CompositeCursor(picture.Rows(), cursor, 3, 2));
-    // Hotspot (1, 1) at (3, 2): the cursor's top-left lands on (2, 1).
-    EXPECT_EQ(Rows(picture), (std::vector<std::string>{"------",  //
-                                                       "--#---",  //
-                                                       "--o#--",  //
-                                                       "--oo#-",  //
-                                                       "------"}));
-}
-
-TEST(CursorComposite, MonochromeMaskIsSplitWhateverTheSystemHeight) {
-    // The system claims 32-pixel cursors, the mask is 2 x 3 high: still split,
-    // and nothing is read beyond its 2 x 6 pixels.
-    Image mask = MonochromeMask({"#o", "..", "o#"});
-    Image picture(4, 4, kScreen);
-    CursorPixels cursor;
-    cursor.mask = mask.ConstRows();
-    cursor.systemCursorHeight = 32;
-    ASSERT_TRUE(CompositeCursor(picture.Rows(), cursor, 0, 0));
-    EXPECT_EQ(Rows(picture), (std::vector<std::string>{"#o--", "----", "o#--", "----"}));
+TEST(CursorComposite, MonochromeCursorIsSplitIntoAndXorHalvesAndPlacedByItsHotspot) {
+    const struct {
+        std::vector<std::string> mask;
+        int32_t width, height, hotspotX, hotspotY, systemCursorHeight, x, y;
+        std::vector<std::string> rows;
+    } cases[] = {
+        // Hotspot (1, 1) at (3, 2): the cursor's top-left lands on (2, 1).
+        {{"#..", "o#.", "oo#"},
+         6,
+         5,
+         1,
+         1,
+         3,
+         3,
+         2,
+         {"------", "--#---", "--o#--", "--oo#-", "------"}},
+        // The system claims 32-pixel cursors, the mask is 2 x 3 high: still
+        // split, and nothing is read beyond its 2 x 6 pixels.
+        {{"#o", "..", "o#"}, 4, 4, 0, 0, 32, 0, 0, {"#o--", "----", "o#--", "----"}},
+        {{"...", ".#.", "..."}, 3, 3, 1, 1, 0, 2, 0, {"--#", "---", "---"}},
+    };
+    for (const auto& c : cases) {
+        Image mask = MonochromeMask(c.mask);
+        Image picture(c.width, c.height, kScreen);
+        CursorPixels cursor;
+        cursor.mask = mask.ConstRows();
+        cursor.hotspotX = c.hotspotX;
+        cursor.hotspotY = c.hotspotY;
+        cursor.systemCursorHeight = c.systemCursorHeight;
+        ASSERT_TRUE(CompositeCursor(picture.Rows(), cursor, c.x, c.y));
+        EXPECT_EQ(Rows(picture), c.rows) << c.mask[0];
+    }
 }
 
 TEST(CursorComposite, OddMaskHeightStaysInsideTheMask) {
@@ -176,17 +181,6 @@ TEST(CursorComposite, ClipsACursorHalfOutsideThePicture) {
         ASSERT_TRUE(CompositeCursor(picture.Rows(), cursor, c.x, c.y));
         EXPECT_EQ(Rows(picture), c.rows) << c.x << ", " << c.y;
     }
-}
-
-TEST(CursorComposite, HotspotIsSubtracted) {
-    Image mask = MonochromeMask({"...", ".#.", "..."});
-    CursorPixels cursor;
-    cursor.mask = mask.ConstRows();
-    cursor.hotspotX = 1;
-    cursor.hotspotY = 1;
-    Image picture(3, 3, kScreen);
-    ASSERT_TRUE(CompositeCursor(picture.Rows(), cursor, 2, 0));
-    EXPECT_EQ(Rows(picture), (std::vector<std::string>{"--#", "---", "---"}));
 }
 
 TEST(CursorComposite, ColourSmallerThanMaskLeavesUncoveredPixels) {

@@ -32,53 +32,39 @@ TEST(Grayscale, LevelIsTheDoubleFormulaForEveryColour) {
     }
 }
 
-TEST(Grayscale, MappingWithoutTransparency) {
-    GrayscaleReducer reducer(false, kMagentaKey);
+TEST(Grayscale, MappingAndPaletteWithAndWithoutTransparency) {
     const struct {
+        bool transparent;
         Argb pixel;
         uint8_t expected;
     } cases[] = {
-        {Opaque(255, 255, 255), 255},
-        {Opaque(0, 0, 0), 0},
-        {Opaque(255, 0, 0), 76},
-        {Opaque(0, 255, 0), 150},
-        {Opaque(0, 0, 255), 29},
-        {Opaque(200, 200, 200), 200},
-        {0x00000000u, 0},
-        {Opaque(0, 36, 12), 22},  // 22.999999...: double rounding
+        {false, Opaque(255, 255, 255), 255},
+        {false, Opaque(0, 0, 0), 0},
+        {false, Opaque(255, 0, 0), 76},
+        {false, Opaque(0, 255, 0), 150},
+        {false, Opaque(0, 0, 255), 29},
+        {false, Opaque(200, 200, 200), 200},
+        {false, 0x00000000u, 0},
+        {false, Opaque(0, 36, 12), 22},  // 22.999999...: double rounding
+        {true, Opaque(0, 0, 0), 1},
+        {true, 0x00000000u, 0},
+        {true, 0x00FF00FFu, 0},
+        {true, Opaque(200, 200, 200), 200},
+        {true, Opaque(255, 255, 255), 255},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(reducer.MapColor(c.pixel), c.expected) << std::hex << c.pixel;
+        EXPECT_EQ(GrayscaleReducer(c.transparent, kMagentaKey).MapColor(c.pixel), c.expected)
+            << c.transparent << " " << std::hex << c.pixel;
     }
-    PaletteBlock block = BlackBlock();
-    reducer.GetPalette(block);
-    EXPECT_EQ(block.count, 256u);
-    for (uint32_t k = 0; k < 256; ++k) {
-        EXPECT_EQ(block.entries[k], Opaque(k, k, k));
+    for (bool transparent : {false, true}) {
+        PaletteBlock block = BlackBlock();
+        GrayscaleReducer(transparent, kMagentaKey).GetPalette(block);
+        EXPECT_EQ(block.count, 256u);
+        EXPECT_EQ(block.entries[0], transparent ? kMagentaKey : Opaque(0, 0, 0));
+        for (uint32_t k = 1; k < 256; ++k) {
+            EXPECT_EQ(block.entries[k], Opaque(k, k, k)) << transparent;
+        }
     }
-}
-
-TEST(Grayscale, MappingWithTransparency) {
-    GrayscaleReducer reducer(true, kMagentaKey);
-    const struct {
-        Argb pixel;
-        uint8_t expected;
-    } cases[] = {
-        {Opaque(0, 0, 0), 1},
-        {0x00000000u, 0},
-        {0x00FF00FFu, 0},
-        {Opaque(200, 200, 200), 200},
-        {Opaque(255, 255, 255), 255},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(reducer.MapColor(c.pixel), c.expected) << std::hex << c.pixel;
-    }
-    PaletteBlock block = BlackBlock();
-    reducer.GetPalette(block);
-    EXPECT_EQ(block.count, 256u);
-    EXPECT_EQ(block.entries[0], kMagentaKey);
-    EXPECT_EQ(block.entries[1], Opaque(1, 1, 1));
-    EXPECT_EQ(block.entries[255], Opaque(255, 255, 255));
 }
 
 TEST(WebSafe, PaletteOrderAndCount) {
