@@ -1,16 +1,15 @@
 #include "app/grab_app.h"
 
-#include "app/activation.h"
-#include "app/hot_key.h"
+#include "shell/activation_win.h"
+#include "shell/hot_key_win.h"
 #include "app/main_window.h"
 #include "app/messages.h"
+#include "base/limits.h"
 #include "base/os_version_win.h"
-#include "base/system_functions_win.h"
 #include "base/text.h"
 #include "capture/gdiplus_available_win.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
-#include "settings/hot_key_text.h"
 #include "settings/status_text.h"
 
 namespace {
@@ -58,7 +57,7 @@ int GrabApp::Run() {
         return kExitNoMainWindow;
     }
     UpdateWindowTitle();
-    ConcealMainWindow();
+    grab.ConcealMainWindow();
     TrimWorkingSet();
 
     if (settings.Properties.FirstTime) {
@@ -71,7 +70,7 @@ int GrabApp::Run() {
 }
 
 void GrabApp::LoadIcons() {
-    char path[MAX_PATH];
+    char path[kPathChars];
     CopyText(path, settings.Properties.Icons);
     if (!AppendText(path, "main.ico")) {
         path[0] = '\0';  // a cut path could name another file: use our own icon
@@ -133,25 +132,13 @@ void GrabApp::OnHotKey() {
         return;
     }
     bool alphaFilled = false;
-    if (TakeGrab(static_cast<GrabType>(settings.Properties.SnapType),
-                 settings.Properties.ShowCursor, settings.BkgndFill.Fill, settings.BkgndFill.Color,
-                 alphaFilled)) {
+    if (grab.TakeGrab(static_cast<GrabType>(settings.Properties.SnapType),
+                      settings.Properties.ShowCursor, settings.BkgndFill.Fill,
+                      settings.BkgndFill.Color, alphaFilled)) {
         PostMessageA(mainWindow, WM_GRAB_COMPLETE, alphaFilled ? 1 : 0, 0);
     }
 }
 
 void GrabApp::UpdateWindowTitle() {
     SetWindowTextA(mainWindow, WindowTitle(settings).c_str());
-}
-
-void GrabApp::ConcealMainWindow() {
-    if (GetOsVersionClass() < kOsWindows2000) {
-        SetWindowRgn(mainWindow, CreateRectRgn(0, 0, 0, 0), TRUE);  // the window owns the region
-    } else if (User32Optional().SetLayeredWindowAttributes != nullptr) {
-        User32Optional().SetLayeredWindowAttributes(mainWindow, 0, 0, LWA_ALPHA);
-    }
-    SetWindowPos(mainWindow, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOACTIVATE);
-    if (settings.Properties.Taskbar) {
-        ShowWindow(mainWindow, SW_SHOWNA);
-    }
 }

@@ -5,12 +5,15 @@
 
 #include <iterator>
 
-#include "app/activation.h"
+#include "shell/activation_win.h"
 #include "app/grab_app.h"
 #include "app/messages.h"
 #include "base/handles_win.h"
+#include "base/limits.h"
 #include "base/os_version_win.h"
+#include "dialogs/dialogs_win.h"
 #include "resources/resource_ids.h"
+#include "upload/upload_win.h"
 
 namespace {
 
@@ -63,15 +66,13 @@ void BuildSystemMenu(GrabApp& app, HWND window) {
 
 void OnCreate(GrabApp& app, HWND window) {
     app.mainWindow = window;
+    app.grab.AttachWindow(window);
     app.taskbarCreatedMessage = RegisterWindowMessageA(kTaskbarCreatedMessageName);
-    // The tray icon is set up here once the tray icon is built; until then
-    // Properties.Systray shows nothing.
     BuildSystemMenu(app, window);
 }
 
 void OnDestroy(GrabApp& app) {
-    app.ReleaseGrab();
-    // Removing the tray icon joins here once the tray icon is built.
+    app.grab.ReleaseGrab();
     PostQuitMessage(0);
 }
 
@@ -93,7 +94,7 @@ LRESULT OnNcHitTest(GrabApp& app, HWND window, WPARAM wParam, LPARAM lParam) {
     // The area popup is dragged by its inside; not while the cursor is parked
     // in the screen corner for the grab.
     LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
-    return hit == HTCLIENT && !app.cursorParked ? HTCAPTION : hit;
+    return hit == HTCLIENT && !app.grab.cursorParked ? HTCAPTION : hit;
 }
 
 LRESULT OnNcPaint(HWND window) {
@@ -118,15 +119,12 @@ void OnKeyDown(HWND window, WPARAM key) {
 }
 
 void OnEscape(GrabApp& app, HWND window) {
-    if (!app.areaPopupShown) {
+    if (!app.grab.areaPopupShown) {
         PostMessageA(window, WM_CLOSE, 0, 0);
         return;
     }
-    // The area grab is abandoned. (The tray icon forgets the popup here once
-    // the tray icon is built.)
-    app.areaPopupShown = false;
+    app.grab.AbandonAreaPopup();
     app.UpdateWindowTitle();
-    app.ConcealMainWindow();
 }
 
 void OnChar(GrabApp& app, HWND window, WPARAM character) {
@@ -140,7 +138,7 @@ void OnChar(GrabApp& app, HWND window, WPARAM character) {
 }
 
 void OnSettingsCommand(GrabApp& app) {
-    if (app.areaPopupShown) {
+    if (app.grab.areaPopupShown) {
         return;  // a rectangular-area grab is being placed
     }
     if (HasThreadDialog(app.mainWindow)) {
@@ -149,8 +147,7 @@ void OnSettingsCommand(GrabApp& app) {
         BringToForeground(FindThreadDialog(app.mainWindow));
         return;
     }
-    // The settings dialog is not built yet: until it is, the command opens
-    // nothing and changes no setting.
+    OpenSettingsDialog(app.instance, app.mainWindow, app.settings);
 }
 
 void DispatchCommand(GrabApp& app, HWND window, WORD command) {
@@ -171,8 +168,8 @@ void DispatchCommand(GrabApp& app, HWND window, WORD command) {
             PostMessageA(window, WM_CLOSE, 0, 0);
             break;
         case IDM_INTRO:
-            // The intro dialog is not built yet: until it is, the first-run
-            // introduction shows nothing (and so leads to no Help page).
+            OpenIntroduction(app.instance, window);
+            PostCommand(window, IDM_HELP);
             break;
         default:
             break;
@@ -188,11 +185,12 @@ void OnSysCommand(GrabApp& app, HWND window, WPARAM wParam) {
 void OnGrabComplete(GrabApp& app, WPARAM alphaFilled) {
     char picturePath[kPathChars] = "";
     char thumbnailPath[kPathChars] = "";
-    const bool stored = app.StoreGrab(app.settings, alphaFilled == 1, picturePath, thumbnailPath);
+    const bool stored =
+        app.grab.StoreGrab(app.settings, alphaFilled == 1, picturePath, thumbnailPath);
     if (stored && app.settings.Properties.StoreFile) {
-        // The FTP upload of the two paths joins here once upload is built.
+        UploadGrabFiles(picturePath, thumbnailPath);
     }
-    app.ReleaseGrab();
+    app.grab.ReleaseGrab();
     TrimWorkingSet();
 }
 
@@ -262,8 +260,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             OnGrabComplete(*app, wParam);
             break;
         default:
-            // WM_TRAY_NOTIFY and the shell's "TaskbarCreated" are handled here
-            // once the tray icon is built; until then they reach the default.
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

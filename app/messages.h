@@ -13,6 +13,3 @@ constexpr UINT WM_GRAB_COMPLETE = WM_USER + 0;
 constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 // Posted after a tray menu or popup activation and before every command.
 constexpr UINT WM_TRAY_MENU_DONE = WM_USER + 2;
-
-// The grab hot key's id; the program registers only this one.
-constexpr int kGrabHotKeyId = 1;

@@ -1,6 +1,6 @@
 #include "app/single_instance_app.h"
 
-#include "app/activation.h"
+#include "shell/activation_win.h"
 #include "base/text.h"
 
 namespace {

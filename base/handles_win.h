@@ -134,3 +134,13 @@ private:
     HDC dc_;
     HGDIOBJ previous_;
 };
+
+// Gives a region to a window (SetWindowRgn). The window owns the region only
+// when the call succeeds; on failure it is still ours, and is deleted here.
+inline bool SetWindowRegion(HWND window, GdiObject<HRGN> region, bool redraw) {
+    if (SetWindowRgn(window, region.Get(), redraw ? TRUE : FALSE) == 0) {
+        return false;
+    }
+    region.Release();  // the window owns the region from here
+    return true;
+}

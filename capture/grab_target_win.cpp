@@ -1,11 +1,11 @@
-// GrabApp::ResolveGrabTarget: for one grab type, the window the grab is about,
+// ScreenGrab::ResolveGrabTarget: for one grab type, the window the grab is about,
 // the screen rectangle to copy, where the cursor is, and the empty 32-bit
 // bottom-up DIB section the copy goes into.
 #include <windows.h>
 
-#include "app/grab_app.h"
 #include "base/handles_win.h"
 #include "capture/bmp_format.h"
+#include "capture/screen_grab_win.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ void MonitorRect(HWND target, POINT cursor, RECT& rect) {
 
 }  // namespace
 
-bool GrabApp::ResolveGrabTarget(GrabType type) {
+bool ScreenGrab::ResolveGrabTarget(GrabType type) {
     POINT cursor = {};
     GetCursorPos(&cursor);
     const bool underCursor =

@@ -1,4 +1,4 @@
-// GrabApp::TakeGrab and ReleaseGrab: the screen copy into the grab's DIB
+// ScreenGrab::TakeGrab and ReleaseGrab: the screen copy into the grab's DIB
 // section, the cursor drawn in, and the background around shaped or
 // translucent windows filled with a solid colour.
 //
@@ -14,11 +14,11 @@
 // into the fill colour, so such a grab takes the region fill instead.
 #include <windows.h>
 
-#include "app/grab_app.h"
 #include "base/handles_win.h"
 #include "base/os_version_win.h"
 #include "capture/cursor_overlay_win.h"
 #include "capture/flatten_alpha.h"
+#include "capture/screen_grab_win.h"
 
 namespace {
 
@@ -77,8 +77,8 @@ void FlattenPicture(HBITMAP bitmap, Colorref colour) {
 
 }  // namespace
 
-bool GrabApp::TakeGrab(GrabType type, bool drawCursor, bool fillBackground, Colorref fillColour,
-                       bool& alphaFilled) {
+bool ScreenGrab::TakeGrab(GrabType type, bool drawCursor, bool fillBackground, Colorref fillColour,
+                          bool& alphaFilled) {
     alphaFilled = false;
     ReleaseGrab();
     if (!ResolveGrabTarget(type)) {
@@ -118,7 +118,7 @@ bool GrabApp::TakeGrab(GrabType type, bool drawCursor, bool fillBackground, Colo
         HWND target = capturedImage.targetWindow;
         if (nt5) {
             alphaFilled = HasMeaningfulAlpha(target, picture) && copyHasAlpha;
-            if (alphaFilled && !settings.BkgndFill.TransFill) {
+            if (alphaFilled && !settings_.BkgndFill.TransFill) {
                 FlattenPicture(capturedImage.dibSection.Get(), fillColour);
             }
         }
@@ -130,7 +130,7 @@ bool GrabApp::TakeGrab(GrabType type, bool drawCursor, bool fillBackground, Colo
     return true;
 }
 
-bool GrabApp::ReleaseGrab() {
+bool ScreenGrab::ReleaseGrab() {
     capturedImage.Release();
     return true;
 }

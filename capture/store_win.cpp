@@ -1,10 +1,10 @@
-// GrabApp::StoreGrab: a finished grab goes on the clipboard as a bitmap, or
+// ScreenGrab::StoreGrab: a finished grab goes on the clipboard as a bitmap, or
 // into the next numbered file "Prefix###.Ext" of the storage directory: BMP
 // written by the program itself when GDI+ is missing, else through the GDI+
 // encoding pipeline.
 //
 // Nothing is stored, and no buffer is overrun, when the directory and name do
-// not fit in a path, when FileStore.Digits is outside 0 to 11, or when the next
+// not fit in a path, when FileStore.Digits is beyond 11 either way, or when the next
 // number would pass the largest 32-bit number (an older grab would be
 // overwritten); a grab already released by an earlier store is not stored
 // again.
@@ -12,13 +12,14 @@
 
 #include <iterator>
 
-#include "app/grab_app.h"
 #include "base/handles_win.h"
+#include "base/limits.h"
 #include "base/text.h"
 #include "capture/bmp_file_win.h"
 #include "capture/file_numbering.h"
 #include "capture/gdiplus_available_win.h"
 #include "capture/gdiplus_save_win.h"
+#include "capture/screen_grab_win.h"
 
 namespace {
 
@@ -73,8 +74,8 @@ bool JoinPath(char (&dest)[kPathChars], const char* directory, const char* lette
 
 }  // namespace
 
-bool GrabApp::StoreGrab(const GrabSettings& options, bool alphaFilled, char* picturePath,
-                        char* thumbnailPath) {
+bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* picturePath,
+                           char* thumbnailPath) {
     // A second press handled before this store replaced the picture and the
     // store before this one released it: nothing is left to store.
     if (!capturedImage.HoldsPicture()) {
@@ -83,7 +84,7 @@ bool GrabApp::StoreGrab(const GrabSettings& options, bool alphaFilled, char* pic
     if (!options.Properties.StoreFile) {
         // Owned by our main window: a clipboard opened without an owner is
         // emptied to no owner, and then refuses SetClipboardData.
-        if (!OpenClipboard(mainWindow)) {
+        if (!OpenClipboard(window_)) {
             return true;
         }
         if (EmptyClipboard()) {

@@ -17,8 +17,10 @@
 #define IDM_EXIT 40005
 #define IDM_INTRO 40006
 
-/* Settings pages the About and Help commands open the settings dialog at. */
+/* Settings pages: General opens first, the About and Help commands open the
+ * dialog at theirs. */
 #define IDD_PAGE_HELP 116
 #define IDD_PAGE_ABOUT 117
+#define IDD_PAGE_GENERAL 118
 
 #endif

@@ -1,6 +1,7 @@
 #include "settings/grab_settings.h"
 
 #include "base/text.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ GrabSettings::GrabSettings(bool gdiplusUsable)
       Watermark(),
       BkgndFill{},
       Info{} {
-    Runtime.StartPage = kGeneralPageId;
+    Runtime.StartPage = IDD_PAGE_GENERAL;
 
     Properties.FirstTime = true;
     Properties.SettingsOnStart = false;

@@ -22,9 +22,6 @@ enum class GrabType : int32_t {
     RectangularArea = 5,
 };
 
-// Settings page dialog ids the settings dialog can open at.
-constexpr int32_t kGeneralPageId = 118;
-
 // The watermark options: a record of their own, handed alone to the watermark code.
 struct WatermarkSettings {
     WatermarkSettings();

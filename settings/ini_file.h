@@ -8,11 +8,10 @@
 
 #include <cstdint>
 
+#include "base/limits.h"
 #include "settings/ini_conversions.h"
 
-// Lengths of the record's texts, terminator included.
-constexpr int kPathChars = 260;
-constexpr int kTextChars = 256;
+// Length of a section name, terminator included.
 constexpr int kSectionChars = 32;
 
 struct IniFile {

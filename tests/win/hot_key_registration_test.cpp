@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/hot_key.h"
+#include "shell/hot_key_win.h"
 #include "settings/grab_settings.h"
 #include "settings/hot_key_text.h"
 

@@ -1,4 +1,4 @@
-#include "app/activation.h"
+#include "shell/activation_win.h"
 
 #include <cstring>
 

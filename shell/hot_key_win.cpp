@@ -1,8 +1,7 @@
-#include "app/hot_key.h"
+#include "shell/hot_key_win.h"
 
 #include <windows.h>
 
-#include "app/messages.h"
 #include "settings/grab_settings.h"
 #include "settings/hot_key_text.h"
 
