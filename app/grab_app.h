@@ -10,6 +10,7 @@
 #include "base/types.h"
 #include "capture/screen_grab_win.h"
 #include "settings/grab_settings.h"
+#include "shell/tray_icon_win.h"
 
 // The name of the guard mutex and of the main window's class.
 constexpr char kAppName[] = "PixelnookClass";
@@ -39,8 +40,10 @@ public:
     // Shared icons (loaded with LR_SHARED): the system frees them, not us.
     HICON smallIcon = nullptr;
     HICON largeIcon = nullptr;
+    // The notification-area icon, shown while Properties.Systray is set.
+    TrayIcon tray;
     // The grab in progress and the area popup; reads settings at each grab.
-    ScreenGrab grab{settings};
+    ScreenGrab grab{settings, tray};
     // The id the system gave the "TaskbarCreated" message (0 until created).
     UINT taskbarCreatedMessage = 0;
 

@@ -13,6 +13,7 @@
 #include "base/os_version_win.h"
 #include "dialogs/dialogs_win.h"
 #include "resources/resource_ids.h"
+#include "settings/status_text.h"
 #include "upload/upload_win.h"
 
 namespace {
@@ -64,15 +65,31 @@ void BuildSystemMenu(GrabApp& app, HWND window) {
     SetMenuDefaultItem(system, IDM_SETTINGS, FALSE);
 }
 
+void SetUpTrayIcon(GrabApp& app, HWND window) {
+    TrayIcon& tray = app.tray;
+    tray.SetTip(TooltipText(app.settings).c_str());
+    tray.SetIcon(app.smallIcon);
+    tray.SetMenu(IDR_TRAY_MENU, IDM_SETTINGS);
+    tray.SetMessages(WM_TRAY_NOTIFY, WM_TRAY_MENU_DONE);
+    tray.SetWindows(window, nullptr);
+    if (app.settings.Properties.Systray) {
+        tray.Add();
+    }
+}
+
 void OnCreate(GrabApp& app, HWND window) {
     app.mainWindow = window;
     app.grab.AttachWindow(window);
     app.taskbarCreatedMessage = RegisterWindowMessageA(kTaskbarCreatedMessageName);
+    SetUpTrayIcon(app, window);
     BuildSystemMenu(app, window);
 }
 
 void OnDestroy(GrabApp& app) {
     app.grab.ReleaseGrab();
+    if (app.settings.Properties.Systray) {
+        app.tray.Delete();
+    }
     PostQuitMessage(0);
 }
 
@@ -124,7 +141,6 @@ void OnEscape(GrabApp& app, HWND window) {
         return;
     }
     app.grab.AbandonAreaPopup();
-    app.UpdateWindowTitle();
 }
 
 void OnChar(GrabApp& app, HWND window, WPARAM character) {
@@ -259,7 +275,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_GRAB_COMPLETE:
             OnGrabComplete(*app, wParam);
             break;
+        case WM_TRAY_NOTIFY:
+            if (app->settings.Properties.Systray) {
+                app->tray.HandleCallback(wParam, lParam);
+            }
+            break;
         default:
+            // The shell restarted (its id is known only at run time): the
+            // icon must be added again.
+            if (message == app->taskbarCreatedMessage && app->settings.Properties.Systray) {
+                app->tray.Add();
+            }
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

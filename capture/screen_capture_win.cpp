@@ -82,6 +82,14 @@ bool ScreenGrab::TakeGrab(GrabType type, bool drawCursor, bool fillBackground, C
     alphaFilled = false;
     ReleaseGrab();
     if (!ResolveGrabTarget(type)) {
+        if (cursorParked) {
+            // An area popup sized down to nothing: no copy follows, so the
+            // cursor comes back and the window is concealed (keeping its
+            // taskbar button) here.
+            cursorParked = false;
+            SetCursorPos(savedCursor.x, savedCursor.y);
+            ConcealMainWindow();
+        }
         return false;
     }
     // A DC for the whole virtual screen: its coordinates are screen coordinates.

@@ -15,11 +15,13 @@
 
 #include "capture/captured_image_win.h"
 #include "settings/grab_settings.h"
+#include "shell/tray_icon_win.h"
 
 class ScreenGrab {
 public:
-    // settings must outlive the grab (both belong to the application object).
-    explicit ScreenGrab(const GrabSettings& settings) : settings_(settings) {}
+    // settings and tray must outlive the grab (all belong to the application
+    // object). The tray icon brings the area popup forward while it is shown.
+    ScreenGrab(const GrabSettings& settings, TrayIcon& tray) : settings_(settings), tray_(tray) {}
     ScreenGrab(const ScreenGrab&) = delete;
     ScreenGrab& operator=(const ScreenGrab&) = delete;
 
@@ -46,7 +48,8 @@ public:
     // Makes the main window invisible again: fully transparent from Windows
     // 2000 on, an empty region below, and at the bottom of the z-order.
     void ConcealMainWindow();
-    // Escape while the area popup is shown: the area grab is abandoned.
+    // Escape while the area popup is shown: the area grab is abandoned, and the
+    // window gives up the keyboard focus.
     void AbandonAreaPopup();
 
     // The grab in progress, from TakeGrab until the store has released it.
@@ -62,6 +65,10 @@ public:
 private:
     static constexpr uint32_t kPopupAlpha = 192;
 
+    // The status title, which the popup clears while it is shown.
+    void RestoreWindowTitle();
+
     const GrabSettings& settings_;
+    TrayIcon& tray_;
     HWND window_ = nullptr;
 };

@@ -1,7 +1,6 @@
 // The grab glue against the platform as Wine provides it: target resolution,
 // the screen copy, the handles a grab owns, the clipboard store, the BMP
-// writer, the cursor overlay, the window region hand-over and the tray menu
-// resource.
+// writer, the cursor overlay and the window region hand-over.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -27,7 +26,8 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // The settings the grab reads, and the grab itself, as the application owns them.
 GrabSettings g_settings(false);
-ScreenGrab g_grab(g_settings);
+TrayIcon g_tray;
+ScreenGrab g_grab(g_settings, g_tray);
 
 // A dialog-like window at (200, 150), 320 x 240, with a 100 x 40 red child.
 struct Scene {
@@ -66,7 +66,7 @@ DWORD CountGdiObjects() {
 struct Dib32 {
     Dib32(int width, int height) {
         BITMAPINFO info = {};
-        info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 32};
+        info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         previous = SelectObject(dc, bitmap);
@@ -271,28 +271,6 @@ TEST(ConcealedWindow, ARegionTheWindowRefusesIsDeleted) {
     HRGN refused = CreateRectRgn(0, 0, 0, 0);
     EXPECT_FALSE(SetWindowRegion(gone, GdiObject<HRGN>(refused), false));
     EXPECT_EQ(GetObjectType(refused), 0u);
-}
-
-TEST(MainWindowMenu, TrayMenuResourceHoldsTheCommands) {
-    OwnedMenu menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
-    ASSERT_TRUE(menu);
-    HMENU tray = GetSubMenu(menu.Get(), 0);
-    const struct {
-        UINT id;
-        const char* text;
-    } items[] = {{IDM_SETTINGS, "&Settings...\tS"},
-                 {IDM_ABOUT, "&About...\tA"},
-                 {IDM_HELP, "&Help...\tF1"},
-                 {0, ""},
-                 {IDM_EXIT, "E&xit\tESC"}};
-    ASSERT_EQ(GetMenuItemCount(tray), 5);
-    for (int i = 0; i < 5; ++i) {
-        char text[80] = "";
-        GetMenuStringA(tray, i, text, sizeof text, MF_BYPOSITION);
-        EXPECT_EQ(GetMenuItemID(tray, i), items[i].id) << i;
-        EXPECT_STREQ(text, items[i].text) << i;
-    }
-    EXPECT_EQ(GetMenuItemID(GetSubMenu(menu.Get(), 1), 0), static_cast<UINT>(IDM_INTRO));
 }
 
 TEST(GdiObjects, TwoHundredGrabsLeaveNoObjectBehind) {

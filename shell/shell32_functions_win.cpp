@@ -1,0 +1,43 @@
+#include "shell/shell32_functions_win.h"
+
+#include <type_traits>
+
+#include "base/handles_win.h"
+#include "base/limits.h"
+#include "base/text.h"
+
+// A pointer type that differs from the SDK's declaration (a missing WINAPI
+// above all) would only show on i686, where nothing here is run.
+static_assert(
+    std::is_same_v<decltype(Shell32Functions::Shell_NotifyIconA), decltype(&::Shell_NotifyIconA)>);
+
+namespace {
+
+Shell32Functions g_shell32;
+LoadedLibrary g_shell32Library;
+bool g_shell32Bound = false;
+
+// A system library by its full path: never a copy planted in the current folder.
+HMODULE LoadSystemLibrary(const char* name) {
+    char path[kPathChars];
+    const UINT length = GetSystemDirectoryA(path, kPathChars);
+    if (length == 0 || length >= kPathChars || !AppendText(path, "\\") || !AppendText(path, name)) {
+        return nullptr;
+    }
+    return LoadLibraryA(path);
+}
+
+}  // namespace
+
+Shell32Functions& Shell32Optional() {
+    if (!g_shell32Bound) {
+        g_shell32Library.Reset(LoadSystemLibrary("shell32.dll"));
+        if (g_shell32Library) {
+            g_shell32.Shell_NotifyIconA =
+                reinterpret_cast<decltype(g_shell32.Shell_NotifyIconA)>(reinterpret_cast<void*>(
+                    GetProcAddress(g_shell32Library.Get(), "Shell_NotifyIconA")));
+        }
+        g_shell32Bound = true;
+    }
+    return g_shell32;
+}
