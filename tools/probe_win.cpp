@@ -2,6 +2,7 @@
 //
 //   pixelnook-probe title [SECONDS]   waits for the main window, prints its title
 //   pixelnook-probe hotkey            presses Win+F10 as a person would
+//   pixelnook-probe tray              says whether Wine's system tray holds icons
 //   pixelnook-probe close [SECONDS]   closes the main window, waits for the exit
 //   pixelnook-probe demo [SECONDS]    shows a sample window, presses Win+F10 over
 //                                     it and prints the grab file that appears
@@ -34,10 +35,28 @@ int PrintTitle(DWORD seconds) {
         fprintf(stderr, "pixelnook-probe: no Pixelnook window appeared\n");
         return 1;
     }
+    // The window exists a moment before its title is set.
     char title[512] = "";
-    GetWindowTextA(window, title, sizeof title);
+    for (DWORD waited = 0; waited < seconds * 10 && title[0] == '\0'; ++waited) {
+        GetWindowTextA(window, title, sizeof title);
+        Sleep(title[0] == '\0' ? 100 : 0);
+    }
     printf("%s\n", title);
     return 0;
+}
+
+// Without a desktop shell Wine shows tray icons in a window of its own, one
+// child per icon. (Another process cannot read an icon's tip there.)
+int CountTrayIcons() {
+    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    int icons = 0;
+    for (HWND icon = FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr);
+         tray != nullptr && icon != nullptr;
+         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr)) {
+        ++icons;
+    }
+    printf("%d\n", icons);
+    return icons > 0 ? 0 : 1;
 }
 
 int PressHotKey() {
@@ -162,7 +181,7 @@ int Close(DWORD seconds) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: pixelnook-probe title|hotkey|close|demo [SECONDS]\n");
+        fprintf(stderr, "usage: pixelnook-probe title|hotkey|tray|close|demo [SECONDS]\n");
         return 2;
     }
     DWORD seconds = argc > 2 ? static_cast<DWORD>(atoi(argv[2])) : 20;
@@ -170,6 +189,8 @@ int main(int argc, char** argv) {
         return PrintTitle(seconds);
     if (strcmp(argv[1], "hotkey") == 0)
         return PressHotKey();
+    if (strcmp(argv[1], "tray") == 0)
+        return CountTrayIcons();
     if (strcmp(argv[1], "close") == 0)
         return Close(seconds);
     if (strcmp(argv[1], "demo") == 0)
