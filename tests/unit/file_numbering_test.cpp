@@ -13,9 +13,9 @@ int32_t NextNumber(const std::vector<std::string>& names) {
     return ScanFileNumbers("screencap_", names).Next(next) ? next : -1;
 }
 
-std::string Name(int32_t number, int32_t digits, const char* ext = "bmp") {
+std::string Name(int32_t number, int32_t digits) {
     char name[260];
-    if (!FormatGrabFileName(name, sizeof name, "screencap_", number, digits, ext)) {
+    if (!FormatGrabFileName(name, sizeof name, "screencap_", number, digits, "bmp")) {
         return "<none>";
     }
     return name;
@@ -73,20 +73,31 @@ TEST(FileNumbering, NeverWrapsToANegativeNumber) {
     EXPECT_EQ(NextNumber({"screencap_-99999999999.bmp", "screencap_004.bmp"}), 5);
 }
 
-TEST(FileNumbering, FormatsTheNameWithStarDotStarD) {
-    EXPECT_EQ(Name(1, 3), "screencap_001.bmp");
-    EXPECT_EQ(Name(8, 3, "png"), "screencap_008.png");
-    EXPECT_EQ(Name(1000, 3), "screencap_1000.bmp");  // grows, nothing is cut
-    EXPECT_EQ(Name(5, 1), "screencap_5.bmp");
-    EXPECT_EQ(Name(42, 0), "screencap_.bmp");  // no number at all
-    EXPECT_EQ(Name(7, 11), "screencap_00000000007.bmp");
-    EXPECT_EQ(Name(2147483647, 11), "screencap_02147483647.bmp");
-}
-
-TEST(FileNumbering, RefusesDigitsOutsideWhatTheStoreSupports) {
-    EXPECT_EQ(Name(1, 12), "<none>");
-    EXPECT_EQ(Name(1, 1000), "<none>");
-    EXPECT_EQ(Name(1, -1), "<none>");
+TEST(FileNumbering, FormatsTheNumberWithStarDotStarD) {
+    // Width and precision are both the digits setting: a negative width pads on
+    // the right, a negative precision counts as none.
+    const struct {
+        int32_t number, digits;
+        const char* name;
+    } cases[] = {
+        {1, 3, "screencap_001.bmp"},
+        {1000, 3, "screencap_1000.bmp"},  // grows, nothing is cut
+        {5, 1, "screencap_5.bmp"},
+        {42, 0, "screencap_.bmp"},  // no number at all
+        {7, 11, "screencap_00000000007.bmp"},
+        {2147483647, 11, "screencap_02147483647.bmp"},
+        {1, -3, "screencap_1  .bmp"},
+        {1, -1, "screencap_1.bmp"},
+        {12345, -3, "screencap_12345.bmp"},
+        {2147483647, -11, "screencap_2147483647 .bmp"},
+        {1, 12, "<none>"},  // beyond the 11 characters a number can take
+        {1, -12, "<none>"},
+        {1, 1000, "<none>"},
+        {1, INT32_MIN, "<none>"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Name(c.number, c.digits), c.name) << c.number << " " << c.digits;
+    }
 }
 
 TEST(FileNumbering, RefusesANameThatDoesNotFit) {
