@@ -5,8 +5,6 @@
 #include <cmath>
 #include <string>
 
-#include "settings/hot_key_text.h"
-
 TEST(IniConversions, BoolIsSetOnlyByExactlyOne) {
     const struct {
         int32_t stored;
@@ -17,17 +15,6 @@ TEST(IniConversions, BoolIsSetOnlyByExactlyOne) {
     }
     EXPECT_STREQ(BoolToIni(true), "1");
     EXPECT_STREQ(BoolToIni(false), "0");
-}
-
-TEST(IniConversions, HotKeyKeepsPrintScreenAndNumbersFunctionKeys) {
-    const struct {
-        int32_t stored;
-        int32_t virtualKey;
-    } cases[] = {{44, 44}, {10, 121}, {0, 111}, {1, 112}, {12, 123}, {-5, 106}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(HotKeyFromIniForm(c.stored), c.virtualKey) << c.stored;
-        EXPECT_EQ(HotKeyToIniForm(c.virtualKey), c.stored) << c.stored;
-    }
 }
 
 TEST(IniConversions, FloatIsWrittenWithPercentG) {
