@@ -2,21 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "settings/grab_settings.h"
-
-namespace {
-
-GrabSettings WithKey(int32_t key, bool alt, bool ctrl, bool shift, bool win) {
-    GrabSettings s(true);
-    s.Properties.HotKey = key;
-    s.Properties.UseAlt = alt;
-    s.Properties.UseCtrl = ctrl;
-    s.Properties.UseShift = shift;
-    s.Properties.UseWin = win;
-    return s;
-}
-
-}  // namespace
 
 TEST(HotKeyText, TextAndModifierMask) {
     const struct {
@@ -35,8 +23,13 @@ TEST(HotKeyText, TextAndModifierMask) {
         {INT32_MIN, false, false, false, false, "F-2147483759", 0},  // a hand-edited key
     };
     for (const auto& c : cases) {
-        GrabSettings s = WithKey(c.key, c.alt, c.ctrl, c.shift, c.win);
-        EXPECT_EQ(HotKeyText(s), c.text) << c.text;
+        GrabSettings s(true);
+        s.Properties.HotKey = c.key;
+        s.Properties.UseAlt = c.alt;
+        s.Properties.UseCtrl = c.ctrl;
+        s.Properties.UseShift = c.shift;
+        s.Properties.UseWin = c.win;
+        EXPECT_EQ(HotKeyText(s), c.text);
         EXPECT_EQ(HotKeyModifiers(s), c.modifiers) << c.text;
     }
 }
@@ -45,22 +38,13 @@ TEST(HotKeyText, IniFormBothWays) {
     // Print Screen keeps its code; a function key is stored as its number.
     // Hand-edited values at the ends of the range wrap as the 32-bit target
     // does, so Save writes back what Load read.
-    const struct {
-        int32_t stored, virtualKey;
-    } cases[] = {
-        {44, 44},
-        {10, 121},
-        {0, 111},
-        {1, 112},
-        {12, 123},
-        {-5, 106},
-        {INT32_MAX, INT32_MIN + 110},
-        {INT32_MAX - 111, INT32_MAX},
-        {INT32_MAX - 110, INT32_MIN},
-        {INT32_MIN, INT32_MIN + 111},
+    const int32_t kMax = INT32_MAX, kMin = INT32_MIN;
+    const std::pair<int32_t, int32_t> storedAndKey[] = {
+        {44, 44},  {10, 121},          {0, 111},           {1, 112},           {12, 123},
+        {-5, 106}, {kMax, kMin + 110}, {kMax - 111, kMax}, {kMax - 110, kMin}, {kMin, kMin + 111},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(HotKeyFromIniForm(c.stored), c.virtualKey) << c.stored;
-        EXPECT_EQ(HotKeyToIniForm(c.virtualKey), c.stored) << c.stored;
+    for (const auto& [stored, key] : storedAndKey) {
+        EXPECT_EQ(HotKeyFromIniForm(stored), key) << stored;
+        EXPECT_EQ(HotKeyToIniForm(key), stored) << stored;
     }
 }

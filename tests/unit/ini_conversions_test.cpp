@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstring>
+#include <limits>
 #include <string>
 
 TEST(IniConversions, BoolIsSetOnlyByExactlyOne) {
@@ -21,7 +22,8 @@ TEST(IniConversions, FloatIsWrittenWithPercentG) {
     const struct {
         float value;
         const char* text;
-    } cases[] = {{0.0f, "0"}, {2.5f, "2.5"}, {12.5f, "12.5"}, {-3.25f, "-3.25"}, {1e6f, "1e+06"}};
+    } cases[] = {{0.0f, "0"},       {2.5f, "2.5"},   {12.5f, "12.5"},
+                 {-3.25f, "-3.25"}, {1e6f, "1e+06"}, {3.0e7f, "3e+07"}};
     for (const auto& c : cases) {
         char text[kFloatTextChars] = "x";
         FloatToIni(c.value, text);
@@ -29,15 +31,8 @@ TEST(IniConversions, FloatIsWrittenWithPercentG) {
     }
 }
 
-TEST(IniConversions, FloatTextRoundTrips) {
-    for (float value : {0.0f, 2.5f, -0.125f, 100.0f, 3.0e7f}) {
-        char text[kFloatTextChars] = "";
-        FloatToIni(value, text);
-        EXPECT_EQ(FloatFromIni(text, 99.0f), value) << text;
-    }
-}
-
 TEST(IniConversions, FloatWithoutNumberKeepsTheField) {
+    const float inf = std::numeric_limits<float>::infinity();  // out of range, not undefined
     const struct {
         const char* text;
         float current;
@@ -45,16 +40,12 @@ TEST(IniConversions, FloatWithoutNumberKeepsTheField) {
     } cases[] = {
         {"", 0.0f, 0.0f},     {"abc", 0.0f, 0.0f},  {"abc", 7.5f, 7.5f}, {"2.5", 0.0f, 2.5f},
         {" 2.5", 0.0f, 2.5f}, {"3xyz", 0.0f, 3.0f}, {"-1", 4.0f, -1.0f}, {"1e+006", 0.0f, 1e6f},
-        {"   ", 1.5f, 1.5f},  {"-", 1.5f, 1.5f},    {".", 1.5f, 1.5f},
+        {"   ", 1.5f, 1.5f},  {"-", 1.5f, 1.5f},    {".", 1.5f, 1.5f},   {nullptr, 6.0f, 6.0f},
+        {"1e999", 0.0f, inf},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FloatFromIni(c.text, c.current), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(FloatFromIni(c.text, c.current), c.value) << (c.text ? c.text : "null");
     }
-    EXPECT_EQ(FloatFromIni(nullptr, 6.0f), 6.0f);
-}
-
-TEST(IniConversions, FloatOutOfRangeIsDefined) {
-    EXPECT_TRUE(std::isinf(FloatFromIni("1e999", 0.0f)));
 }
 
 TEST(IniConversions, ColorKeepsTheLowByteOfEachChannel) {
