@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 TEST(IniConversions, BoolIsSetOnlyByExactlyOne) {
     const struct {
@@ -70,35 +70,32 @@ TEST(IniConversions, EmptyTextMeansTheDefault) {
     EXPECT_STREQ(TextOrDefault(" ", "screencap_"), " ");
 }
 
-TEST(IniConversions, DirectoryOfFile) {
+TEST(IniConversions, DirectoryOfFileFitsItsBufferOrIsEmpty) {
+    const std::string longFile = "C:\\" + std::string(300, 'd') + "\\Pixelnook.ini";
     const struct {
-        const char* file;
+        std::string file;
+        size_t size;  // of the buffer
+        bool whole;
         const char* directory;
     } cases[] = {
-        {"C:\\dir\\Pixelnook.ini", "C:\\dir\\"},
-        {"C:\\Pixelnook.ini", "C:\\"},
-        {"\\\\server\\share\\Pixelnook.ini", "\\\\server\\share\\"},
-        {"C:Pixelnook.ini", "C:"},
-        {"Pixelnook.ini", ""},
-        {"C:\\dir/sub/x.ini", "C:\\dir/sub/"},
-        {"", ""},
+        {"C:\\dir\\Pixelnook.ini", 260, true, "C:\\dir\\"},
+        {"C:\\Pixelnook.ini", 260, true, "C:\\"},
+        {"\\\\server\\share\\Pixelnook.ini", 260, true, "\\\\server\\share\\"},
+        {"C:Pixelnook.ini", 260, true, "C:"},
+        {"Pixelnook.ini", 260, true, ""},
+        {"C:\\dir/sub/x.ini", 260, true, "C:\\dir/sub/"},
+        {"", 260, true, ""},
+        {"C:\\abc\\x", 8, true, "C:\\abc\\"},  // seven characters and the terminator
+        {"C:\\abcd\\x", 8, false, ""},
+        {longFile, 16, false, ""},
+        {"C:\\x", 0, false, ""},  // nothing may be written
     };
     for (const auto& c : cases) {
-        char directory[260] = "junk";
-        EXPECT_TRUE(DirectoryOfFile(c.file, directory, sizeof directory)) << c.file;
-        EXPECT_STREQ(directory, c.directory) << c.file;
+        std::vector<char> directory(c.size + 1, 'x');  // one guard byte
+        EXPECT_EQ(DirectoryOfFile(c.file.c_str(), directory.data(), c.size), c.whole) << c.file;
+        EXPECT_EQ(directory[c.size], 'x') << "written past the buffer: " << c.file;
+        if (c.size != 0) {
+            EXPECT_STREQ(directory.data(), c.directory) << c.file;
+        }
     }
-}
-
-TEST(IniConversions, DirectoryOfFileNeverOverflows) {
-    std::string file = "C:\\" + std::string(300, 'd') + "\\Pixelnook.ini";
-    char directory[16];
-    memset(directory, 'x', sizeof directory);
-    EXPECT_FALSE(DirectoryOfFile(file.c_str(), directory, sizeof directory));
-    EXPECT_STREQ(directory, "");
-    char exact[8];  // "C:\\abc\\" is seven characters and its terminator
-    EXPECT_TRUE(DirectoryOfFile("C:\\abc\\x", exact, sizeof exact));
-    EXPECT_STREQ(exact, "C:\\abc\\");
-    EXPECT_FALSE(DirectoryOfFile("C:\\abcd\\x", exact, sizeof exact));
-    EXPECT_FALSE(DirectoryOfFile("C:\\x", exact, 0));
 }
