@@ -91,11 +91,18 @@ bool FormatGrabFileName(char* dest, size_t destSize, const char* prefix, int32_t
     if (destSize == 0) {
         return false;
     }
-    bool whole = digits >= 0 && digits <= kMaxFileDigits && CopyText(dest, destSize, prefix);
+    bool whole =
+        digits >= -kMaxFileDigits && digits <= kMaxFileDigits && CopyText(dest, destSize, prefix);
     if (whole && digits != 0) {
+        // "%*.*d" with width and precision both digits. For a negative value the
+        // standard's reading is spelt out (the width left-justifies in -digits,
+        // the precision counts as none), so the name does not depend on how a
+        // C runtime treats a negative precision.
         char formatted[kMaxFileDigits + 1];
-        whole = FormatText(formatted, "%*.*d", static_cast<int>(digits), static_cast<int>(digits),
-                           static_cast<int>(number)) &&
+        const int number32 = static_cast<int>(number);
+        whole = (digits > 0 ? FormatText(formatted, "%*.*d", static_cast<int>(digits),
+                                         static_cast<int>(digits), number32)
+                            : FormatText(formatted, "%-*d", static_cast<int>(-digits), number32)) &&
                 AppendText(dest, destSize, formatted);
     }
     whole = whole && AppendText(dest, destSize, ".") && AppendText(dest, destSize, extension);

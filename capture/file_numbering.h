@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-// The formatted number is at most 11 characters ("-2147483648"), so more digits
-// than this are beyond what the store supports.
+// The formatted number is at most 11 characters ("-2147483648"), so digits
+// beyond this in either direction are more than the store supports.
 constexpr int32_t kMaxFileDigits = 11;
 
 // An atoi-style number read from text.
@@ -49,8 +49,11 @@ private:
 // The whole scan over a list of names.
 HighestFileNumber ScanFileNumbers(const char* prefix, const std::vector<std::string>& names);
 
-// Writes prefix + number ("%*.*d", width and precision digits; left out when
-// digits is 0) + "." + extension into dest. False, with dest empty, when digits
-// is negative or above kMaxFileDigits or the name does not fit.
+// Writes prefix + number + "." + extension into dest. The number is formatted
+// as "%*.*d" with width and precision both digits: zero-padded to digits when
+// positive, left-justified in -digits (padded with blanks on the right) when
+// negative (digits -3, number 1: "1  "), and left out when digits is 0. False,
+// with dest empty, when digits is outside -kMaxFileDigits..kMaxFileDigits or the
+// name does not fit.
 bool FormatGrabFileName(char* dest, size_t destSize, const char* prefix, int32_t number,
                         int32_t digits, const char* extension);

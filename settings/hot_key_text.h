@@ -16,7 +16,10 @@ constexpr uint32_t kModCtrl = 2;
 constexpr uint32_t kModShift = 4;
 constexpr uint32_t kModWin = 8;
 
-// The INI file keeps Print Screen as 44 and a function key as its number 1..12.
+// The INI file keeps Print Screen as 44 and a function key as its number 1..12
+// (the key code less kFunctionKeyBase). Any other stored value converts the same
+// way, wrapping around at the ends of the 32-bit range, so that Save writes back
+// what Load read.
 int32_t HotKeyFromIniForm(int32_t stored);
 int32_t HotKeyToIniForm(int32_t virtualKey);
 

@@ -10,11 +10,3 @@ TEST(EncoderParams, CompressionMapping) {
         EXPECT_EQ(EncoderCompressionValue(c.setting), c.value) << c.setting;
     }
 }
-
-TEST(EncoderParams, QualityAndWhichTypesPassCompression) {
-    EXPECT_EQ(EncoderQualityValue(true, 75), 75);
-    EXPECT_EQ(EncoderQualityValue(false, 75), 100);
-    EXPECT_EQ(CompressionSettingFor(true, 2), 2);
-    EXPECT_EQ(EncoderCompressionValue(CompressionSettingFor(true, 2)), 4);   // CCITT4
-    EXPECT_EQ(EncoderCompressionValue(CompressionSettingFor(false, 2)), 2);  // LZW
-}

@@ -5,21 +5,19 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <utility>
 
 // The host here does double arithmetic in SSE2 registers (x86-64), which is IEEE
 // double exactly; ExactDouble must agree with it bit for bit.
 
 TEST(ExactDouble, ConversionsAreExact) {
-    const double values[] = {0.0, 1.0, -1.0, 0.587, 0.299, 0.114, 0.5, 1e300, -3.25e-200};
-    for (double v : values) {
+    for (double v : {0.0, 1.0, -1.0, 0.587, 0.299, 0.114, 0.5, 1e300, -3.25e-200}) {
         EXPECT_EQ(ExactDouble::FromDouble(v).ToDouble(), v) << v;
     }
-    const float floats[] = {0.25f, 0.1f, -0.3f, 3.4e38f, 1.4e-45f};
-    for (float f : floats) {
+    for (float f : {0.25f, 0.1f, -0.3f, 3.4e38f, 1.4e-45f}) {
         EXPECT_EQ(ExactDouble::FromFloat(f).ToDouble(), static_cast<double>(f)) << f;
     }
-    const int64_t ints[] = {0, 1, -1, 2147483647, -2147483647 - 1, (int64_t{1} << 53) + 1};
-    for (int64_t i : ints) {
+    for (int64_t i : {int64_t{0}, int64_t{-1}, int64_t{INT32_MIN}, (int64_t{1} << 53) + 1}) {
         EXPECT_EQ(ExactDouble::FromInt(i).ToDouble(), static_cast<double>(i)) << i;
     }
 }
@@ -45,20 +43,15 @@ TEST(ExactDouble, ProductsAndSumsRoundLikeTheHost) {
     }
 }
 
-TEST(ExactDouble, TiesRoundToEven) {
-    // 2^53 + 1 is halfway between two doubles: it goes to the even one, 2^53.
+TEST(ExactDouble, TiesRoundToEvenAndTruncationGoesTowardZero) {
+    // 2^53 + 1 is halfway between two doubles and goes to the even one, 2^53;
+    // 2^53 + 3 is halfway too and goes up to 2^53 + 4.
     ExactDouble big = ExactDouble::FromInt(int64_t{1} << 53);
     EXPECT_EQ((big + ExactDouble::FromInt(1)).ToDouble(), 9007199254740992.0);
-    // 2^53 + 3 is halfway too and goes up to 2^53 + 4.
     EXPECT_EQ((big + ExactDouble::FromInt(3)).ToDouble(), 9007199254740996.0);
-}
-
-TEST(ExactDouble, TruncatesTowardZero) {
-    const struct {
-        double value;
-        int64_t expected;
-    } cases[] = {{2.9, 2}, {-2.9, -2}, {0.4, 0}, {-0.4, 0}, {1e30, INT64_MAX}, {-1e30, -INT64_MAX}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(ExactDouble::FromDouble(c.value).Trunc(), c.expected) << c.value;
+    const std::pair<double, int64_t> truncated[] = {
+        {2.9, 2}, {-2.9, -2}, {0.4, 0}, {-0.4, 0}, {1e30, INT64_MAX}, {-1e30, -INT64_MAX}};
+    for (const auto& [value, expected] : truncated) {
+        EXPECT_EQ(ExactDouble::FromDouble(value).Trunc(), expected) << value;
     }
 }

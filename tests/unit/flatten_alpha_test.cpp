@@ -22,19 +22,6 @@ TEST(FlattenAlpha, CompositesOverTheFillColour) {
     }
 }
 
-TEST(FlattenAlpha, NeverExceeds255) {
-    std::vector<uint8_t> bits(4);
-    for (int a = 0; a < 256; ++a) {
-        for (int v = 0; v < 256; v += 5) {
-            bits = {uint8_t(v), 255, 0, uint8_t(a)};
-            FlattenAlpha(bits.data(), 1, 1, MakeColorref(255, 255, 255));
-            unsigned expected = unsigned(v) * a / 255 + (255u - a) * 255 / 255;
-            ASSERT_EQ(bits[0], expected);
-            ASSERT_LE(expected, 255u);
-        }
-    }
-}
-
 TEST(FlattenAlpha, AnyAlphaFindsASingleTranslucentPixel) {
     std::vector<uint8_t> bits(4 * 5 * 3, 0x80);
     for (size_t i = 3; i < bits.size(); i += 4)

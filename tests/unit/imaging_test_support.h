@@ -1,15 +1,17 @@
 // Small helpers shared by the imaging tests: images held in vectors with views
-// over them.
+// over them, the palette block a reduction starts from, and a reduction run the
+// way the GIF step runs it.
 #pragma once
 
 #include <cstdint>
 #include <random>
 #include <vector>
 
+#include "imaging/color_reducer.h"
 #include "imaging/pixel_view.h"
 
 struct TestImage {
-    TestImage(int32_t w, int32_t h, Argb fill = 0xFF000000u)
+    TestImage(int32_t w, int32_t h, Argb fill = kOpaque)
         : width(w), height(h), pixels(size_t(w) * size_t(h), fill) {}
 
     ArgbView View() {
@@ -21,6 +23,7 @@ struct TestImage {
     std::vector<Argb> pixels;
 };
 
+// Index bytes, 0xEE until written.
 struct TestIndices {
     TestIndices(int32_t w, int32_t h) : width(w), height(h), bytes(size_t(w) * size_t(h), 0xEE) {}
     IndexView View() { return IndexView{width, height, width, bytes.data()}; }
@@ -36,7 +39,7 @@ inline PaletteBlock BlackBlock() {
     PaletteBlock block;
     block.count = kMaxPaletteEntries;
     for (Argb& e : block.entries) {
-        e = 0xFF000000u;
+        e = kOpaque;
     }
     return block;
 }
@@ -45,7 +48,23 @@ inline TestImage RandomImage(int32_t w, int32_t h, uint32_t seed, uint32_t colou
     std::mt19937 random(seed);
     TestImage image(w, h);
     for (Argb& p : image.pixels) {
-        p = 0xFF000000u | (random() & colourMask);
+        p = kOpaque | (random() & colourMask);
     }
     return image;
+}
+
+// A reducer run as the GIF step runs it: on the working pixels drawn from the
+// image (see DrawAsWorkingPixels), into indices and the block given.
+struct Reduced {
+    bool reduced;
+    TestIndices indices;
+    PaletteBlock block;
+};
+inline Reduced ReduceWorkingPixels(ColorReducer& reducer, TestImage& image,
+                                   const PaletteBlock& block = BlackBlock()) {
+    Reduced r{false, TestIndices(image.width, image.height), block};
+    TestImage working(image.width, image.height);
+    DrawAsWorkingPixels(image.View(), working.View());
+    r.reduced = ReduceColors(reducer, working.View(), r.indices.View(), r.block);
+    return r;
 }

@@ -5,8 +5,6 @@
 #include <cstring>
 #include <string>
 
-#include "settings/upload_settings.h"
-
 TEST(IniFileState, OpenInJoinsDirectoryAndName) {
     IniFile ini{};
     EXPECT_STREQ(ini.OpenIn("C:\\grabs", "Pixelnook.ini"), "C:\\grabs\\Pixelnook.ini");
@@ -28,22 +26,4 @@ TEST(IniFileState, SectionIsCutToItsField) {
     EXPECT_STREQ(ini.Section, "Properties");
     ini.SetSection(std::string(100, 's').c_str());
     EXPECT_EQ(strlen(ini.Section), 31u);
-}
-
-TEST(IniFileState, CopiesCarryTheirPath) {
-    IniFile original{};
-    original.OpenIn("C:\\one", "Pixelnook.ini");
-    IniFile copy = original;
-    copy.OpenIn("D:\\two", "Pixelnook.ini");
-    EXPECT_STREQ(original.GetPath(), "C:\\one\\Pixelnook.ini");
-    EXPECT_STREQ(copy.GetPath(), "D:\\two\\Pixelnook.ini");
-}
-
-TEST(UploadSettingsRecord, DefaultsAreEmptyAndPassive) {
-    UploadSettings upload;
-    for (const char* text :
-         {upload.Server, upload.User, upload.Password, upload.Dir, upload.Port, upload.Service}) {
-        EXPECT_STREQ(text, "");
-    }
-    EXPECT_TRUE(upload.Passive);
 }

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
+#include <array>
 #include <random>
 #include <set>
 #include <vector>
@@ -11,241 +12,160 @@
 
 namespace {
 
-struct Quantized {
-    int32_t count = 0;
-    std::vector<uint8_t> indices;
-    RgbEntry palette[256];
-};
+using Rgb = std::array<int, 3>;
 
-Quantized Quantize(const std::vector<uint8_t>& rgb, int32_t w, int32_t h, int32_t colours,
-                   bool dithered) {
-    Quantized q;
-    q.indices.assign(size_t(w) * size_t(h), 0xEE);
-    q.count = QuantizeMedianCut(rgb.data(), colours, dithered, w, h, q.indices.data(), q.palette);
-    return q;
-}
-
-std::vector<uint8_t> Pixels(std::initializer_list<std::array<uint8_t, 3>> colours) {
+// Packed RGB bytes, each colour `times` times.
+std::vector<uint8_t> Pixels(const std::vector<Rgb>& colours, int times = 1) {
     std::vector<uint8_t> rgb;
-    for (const auto& c : colours) {
-        rgb.insert(rgb.end(), c.begin(), c.end());
+    for (const Rgb& c : colours) {
+        for (int i = 0; i < times; ++i) {
+            rgb.insert(rgb.end(), {uint8_t(c[0]), uint8_t(c[1]), uint8_t(c[2])});
+        }
     }
     return rgb;
 }
 
-bool Same(const RgbEntry& e, int r, int g, int b) {
-    return e.red == r && e.green == g && e.blue == b;
-}
+struct Quantized {
+    Quantized(const std::vector<uint8_t>& rgb, int32_t colours, bool dithered = false,
+              int32_t w = 0, int32_t h = 1)
+        : indices(rgb.size() / 3, 0xEE) {
+        w = w != 0 ? w : int32_t(rgb.size() / 3);
+        count = QuantizeMedianCut(rgb.data(), colours, dithered, w, h, indices.data(), palette);
+    }
+    Rgb EntryOf(size_t k) const {
+        return {palette[indices[k]].red, palette[indices[k]].green, palette[indices[k]].blue};
+    }
+    size_t EntriesUsed(size_t from, size_t to) const {
+        return std::set<uint8_t>(indices.begin() + from, indices.begin() + to).size();
+    }
+
+    std::vector<uint8_t> indices;
+    RgbEntry palette[256];
+    int32_t count;
+};
 
 }  // namespace
 
-TEST(MedianCut, SingleColourGivesTheCellCentre) {
-    const struct {
-        uint8_t r, g, b;
-        int er, eg, eb;
-    } cases[] = {
-        {252, 100, 7, 254, 102, 4},
-        {255, 103, 0, 254, 102, 4},
-        {0, 0, 255, 2, 2, 252},
-    };
-    for (const auto& c : cases) {
-        std::vector<uint8_t> rgb;
-        for (int i = 0; i < 20; ++i) {
-            rgb.insert(rgb.end(), {c.r, c.g, c.b});
-        }
-        Quantized q = Quantize(rgb, 5, 4, 256, false);
-        ASSERT_EQ(q.count, 1);
-        EXPECT_TRUE(Same(q.palette[0], c.er, c.eg, c.eb))
-            << int(q.palette[0].red) << "," << int(q.palette[0].green) << ","
-            << int(q.palette[0].blue);
-        for (uint8_t i : q.indices) {
-            EXPECT_EQ(i, 0);
-        }
+TEST(MedianCut, FewCellsGiveOneEntryPerCellAtItsCentre) {
+    // Cells are 4 x 4 x 8 colour units; the first two colours share one.
+    const std::vector<Rgb> colours = {
+        {252, 100, 7}, {255, 103, 0}, {0, 0, 255}, {100, 0, 0}, {0, 0, 0}};
+    const std::vector<Rgb> entries = {
+        {254, 102, 4}, {254, 102, 4}, {2, 2, 252}, {102, 2, 4}, {2, 2, 4}};
+    Quantized q(Pixels(colours), 256);
+    ASSERT_EQ(q.count, 4);
+    for (size_t k = 0; k < colours.size(); ++k) {
+        EXPECT_EQ(q.EntryOf(k), entries[k]) << k;
     }
-}
-
-TEST(MedianCut, FewCellsGiveOneEntryPerCell) {
-    std::vector<uint8_t> rgb =
-        Pixels({{0, 0, 0}, {1, 2, 3}, {100, 0, 0}, {0, 100, 0}, {0, 0, 100}});
-    Quantized q = Quantize(rgb, 5, 1, 256, false);
-    ASSERT_EQ(q.count, 4);  // the first two share a cell
-    std::set<std::array<int, 3>> colours;
-    for (int i = 0; i < q.count; ++i) {
-        colours.insert({q.palette[i].red, q.palette[i].green, q.palette[i].blue});
-    }
-    EXPECT_EQ(colours,
-              (std::set<std::array<int, 3>>{{2, 2, 4}, {102, 2, 4}, {2, 102, 4}, {2, 2, 100}}));
     EXPECT_EQ(q.indices[0], q.indices[1]);
 }
 
 TEST(MedianCut, SplitAxisRules) {
-    // Three pixels: cells (0,0,0), (R,0,0) and (R,G,0). With two colours the one
-    // cut decides which two of them share an entry.
+    // Three pixels, (0,0,0), (r,0,0) and (r,g,b); with two colours the one cut,
+    // across the longest axis weighted red 2, green 3, blue 1 per unit, decides
+    // which two share an entry.
     const struct {
-        int redCells, greenCells;
-        bool acrossGreen;
-        const char* what;
+        int r, g, b;
+        bool firstTwoShare;
     } cases[] = {
-        {10, 7, true, "red 80 against green 84"},
-        {21, 14, true, "168 each: green wins the tie"},
-        {11, 7, false, "red 88 against green 84"},
+        {40, 28, 0, true},   // red 80 against green 84
+        {84, 56, 0, true},   // 168 each: green wins the tie
+        {44, 28, 0, false},  // red 88 against green 84
+        {44, 0, 96, true},   // blue 96 against red 88
+        {48, 0, 96, false},  // 96 each: red wins over blue
     };
     for (const auto& c : cases) {
-        uint8_t r = uint8_t(c.redCells * 4), g = uint8_t(c.greenCells * 4);
-        std::vector<uint8_t> rgb = Pixels({{0, 0, 0}, {r, 0, 0}, {r, g, 0}});
-        Quantized q = Quantize(rgb, 3, 1, 2, false);
-        ASSERT_EQ(q.count, 2) << c.what;
-        if (c.acrossGreen) {
-            EXPECT_EQ(q.indices[0], q.indices[1]) << c.what;
-            EXPECT_NE(q.indices[1], q.indices[2]) << c.what;
-        } else {
-            EXPECT_NE(q.indices[0], q.indices[1]) << c.what;
-            EXPECT_EQ(q.indices[1], q.indices[2]) << c.what;
-        }
+        Quantized q(Pixels({{0, 0, 0}, {c.r, 0, 0}, {c.r, c.g, c.b}}), 2);
+        ASSERT_EQ(q.count, 2) << c.r;
+        EXPECT_EQ(q.indices[0] == q.indices[1], c.firstTwoShare) << c.r << " " << c.g;
+        EXPECT_EQ(q.indices[1] == q.indices[2], !c.firstTwoShare) << c.r << " " << c.g;
     }
-    // Blue is cut only when strictly longer than both: blue 12 cells (96) against
-    // red 11 (88).
-    std::vector<uint8_t> rgb = Pixels({{0, 0, 0}, {44, 0, 0}, {44, 0, 96}});
-    Quantized q = Quantize(rgb, 3, 1, 2, false);
-    EXPECT_EQ(q.indices[0], q.indices[1]);
-    EXPECT_NE(q.indices[1], q.indices[2]);
 }
 
 TEST(MedianCut, PopulationFirstThenVolume) {
     // A: six occupied cells close together (small volume). B: three cells on a
     // long blue line (few cells, large volume). The first cut (across red)
     // separates A from B.
-    std::vector<uint8_t> rgb;
-    for (int i = 0; i < 6; ++i) {
-        rgb.insert(rgb.end(), {uint8_t(200 + 4 * (i % 3)), uint8_t(4 * (i / 3)), 0});
-    }
-    rgb.insert(rgb.end(), {0, 0, 0});
-    rgb.insert(rgb.end(), {0, 0, 128});
-    rgb.insert(rgb.end(), {0, 0, 248});
-
+    const std::vector<Rgb> colours = {
+        {200, 0, 0}, {204, 0, 0}, {208, 0, 0}, {200, 4, 0}, {204, 4, 0},
+        {208, 4, 0}, {0, 0, 0},   {0, 0, 128}, {0, 0, 248},
+    };
     // Three colours: the second cut is by volume (2 x 2 > 3), so B is cut, A stays whole.
-    Quantized three = Quantize(rgb, 9, 1, 3, false);
+    Quantized three(Pixels(colours), 3);
     ASSERT_EQ(three.count, 3);
-    EXPECT_EQ(std::set<uint8_t>(three.indices.begin(), three.indices.begin() + 6).size(), 1u);
+    EXPECT_EQ(three.EntriesUsed(0, 6), 1u);
     EXPECT_NE(three.indices[6], three.indices[7]);
 
     // Four colours: the second cut is by population (2 x 2 <= 4), so A is cut;
     // the third, by volume, then cuts B once, leaving its two upper cells together.
-    Quantized four = Quantize(rgb, 9, 1, 4, false);
+    Quantized four(Pixels(colours), 4);
     ASSERT_EQ(four.count, 4);
-    EXPECT_EQ(std::set<uint8_t>(four.indices.begin(), four.indices.begin() + 6).size(), 2u);
+    EXPECT_EQ(four.EntriesUsed(0, 6), 2u);
     EXPECT_NE(four.indices[6], four.indices[7]);
     EXPECT_EQ(four.indices[7], four.indices[8]);
 }
 
 TEST(MedianCut, InverseMapIsTheNearestPaletteColour) {
-    // Property: for random images the index of every pixel is the nearest palette
-    // colour to its cell's centre over the whole palette, with the weighted
-    // distance and the lowest index winning ties.
+    // For random images the index of every pixel is the nearest palette colour
+    // to its cell's centre over the whole palette, by the weighted distance,
+    // the lowest index winning a tie.
     for (uint32_t seed = 1; seed <= 6; ++seed) {
         std::mt19937 random(seed);
-        const int32_t w = 97, h = 61;
-        std::vector<uint8_t> rgb(size_t(w) * h * 3);
+        std::vector<uint8_t> rgb(97 * 61 * 3);
         const uint32_t mask = seed % 2 == 0 ? 0xFF : 0xE7;  // some runs with gaps
         for (uint8_t& v : rgb) {
             v = uint8_t(random() & mask);
         }
-        Quantized q = Quantize(rgb, w, h, 256, false);
+        Quantized q(rgb, 256, false, 97, 61);
         for (size_t k = 0; k < q.indices.size(); ++k) {
-            int cr = (rgb[3 * k] >> 2) * 4 + 2;
-            int cg = (rgb[3 * k + 1] >> 2) * 4 + 2;
-            int cb = (rgb[3 * k + 2] >> 3) * 8 + 4;
-            int best = 0;
-            int bestDistance = 2147483647;
+            const int r = (rgb[3 * k] >> 2) * 4 + 2, g = (rgb[3 * k + 1] >> 2) * 4 + 2,
+                      b = (rgb[3 * k + 2] >> 3) * 8 + 4;
+            int best = 0, bestDistance = INT32_MAX;
             for (int i = 0; i < q.count; ++i) {
-                int dr = 2 * (cr - q.palette[i].red);
-                int dg = 3 * (cg - q.palette[i].green);
-                int db = cb - q.palette[i].blue;
-                int d = dr * dr + dg * dg + db * db;
-                if (d < bestDistance) {
-                    bestDistance = d;
-                    best = i;
-                }
+                const int dr = 2 * (r - q.palette[i].red), dg = 3 * (g - q.palette[i].green),
+                          db = b - q.palette[i].blue, d = dr * dr + dg * dg + db * db;
+                best = d < bestDistance ? i : best;
+                bestDistance = std::min(d, bestDistance);
             }
             ASSERT_EQ(q.indices[k], best) << "seed " << seed << " pixel " << k;
         }
     }
 }
 
-TEST(MedianCut, DitherSharesAlwaysAddUpToTheError) {
-    for (int32_t e = -1000; e <= 1000; ++e) {
-        DitherShares s = SplitDitherError(e);
-        ASSERT_EQ(s.ahead + s.belowBehind + s.below + s.belowAhead, e);
-        ASSERT_EQ(s.ahead, 7 * e / 16);
-        ASSERT_EQ(s.belowBehind, 3 * e / 16);
-        ASSERT_EQ(s.below, 5 * e / 16);
+TEST(MedianCut, DitherErrorSharesAndLimit) {
+    // Sixteenths truncated toward zero; the 1/16 part takes the remainder.
+    const std::array<int32_t, 5> shares[] = {
+        {17, 7, 3, 5, 2}, {-17, -7, -3, -5, -2}, {15, 6, 2, 4, 3}, {0, 0, 0, 0, 0}};
+    for (const auto& c : shares) {
+        DitherShares s = SplitDitherError(c[0]);
+        EXPECT_EQ((std::array<int32_t, 5>{c[0], s.ahead, s.belowBehind, s.below, s.belowAhead}), c);
     }
-    DitherShares s = SplitDitherError(-17);  // truncation toward zero
-    EXPECT_EQ(s.ahead, -7);
-    EXPECT_EQ(s.belowBehind, -3);
-    EXPECT_EQ(s.below, -5);
-    EXPECT_EQ(s.belowAhead, -2);
-}
-
-TEST(MedianCut, ErrorLimit) {
     const struct {
         int32_t e, limited;
-    } cases[] = {{0, 0},   {15, 15},  {16, 16},   {17, 16},   {18, 17},   {46, 31},   {47, 31},
-                 {48, 32}, {255, 32}, {-15, -15}, {-17, -16}, {-47, -31}, {-48, -32}, {-400, -32}};
-    for (const auto& c : cases) {
+    } limits[] = {{0, 0},   {15, 15},  {16, 16},   {17, 16},   {18, 17},   {46, 31},   {47, 31},
+                  {48, 32}, {255, 32}, {-15, -15}, {-17, -16}, {-47, -31}, {-48, -32}, {-400, -32}};
+    for (const auto& c : limits) {
         EXPECT_EQ(LimitDitherError(c.e), c.limited) << c.e;
     }
 }
 
-TEST(MedianCut, DitheringAFlatPaletteColourChangesNothing) {
-    // Every pixel is exactly its entry's colour: no error, no diffusion.
-    std::vector<uint8_t> rgb;
-    for (int i = 0; i < 40; ++i) {
-        if (i % 2 == 0) {
-            rgb.insert(rgb.end(), {254, 254, 252});
-        } else {
-            rgb.insert(rgb.end(), {2, 2, 4});
-        }
-    }
-    Quantized plain = Quantize(rgb, 8, 5, 256, false);
-    Quantized dithered = Quantize(rgb, 8, 5, 256, true);
-    EXPECT_EQ(plain.indices, dithered.indices);
-}
-
-TEST(MedianCut, DitheringSpreadsTheErrorSerpentine) {
+TEST(MedianCut, DitheringDrawsAMidGreyWithBothEntries) {
     // Mostly black and white, with a band of mid grey: the two entries are near
-    // black and near white, and dithering draws the grey band with both, the
-    // same way on every run. Plain mapping gives the band one entry.
-    const int32_t w = 8, blackRows = 60, whiteRows = 60, greyRows = 8;
-    std::vector<uint8_t> rgb;
-    for (int i = 0; i < w * blackRows; ++i) {
-        rgb.insert(rgb.end(), {0, 0, 0});
-    }
-    for (int i = 0; i < w * whiteRows; ++i) {
-        rgb.insert(rgb.end(), {255, 255, 255});
-    }
-    for (int i = 0; i < w * greyRows; ++i) {
-        rgb.insert(rgb.end(), {126, 126, 124});
-    }
-    const int32_t h = blackRows + whiteRows + greyRows;
-    const size_t band = size_t(w) * (blackRows + whiteRows);
-    Quantized q = Quantize(rgb, w, h, 2, true);
-    ASSERT_EQ(q.count, 2);
-    EXPECT_EQ(std::set<uint8_t>(q.indices.begin() + band, q.indices.end()).size(), 2u);
-    Quantized again = Quantize(rgb, w, h, 2, true);
-    EXPECT_EQ(q.indices, again.indices);
-    Quantized plain = Quantize(rgb, w, h, 2, false);
-    EXPECT_EQ(std::set<uint8_t>(plain.indices.begin() + band, plain.indices.end()).size(), 1u);
+    // black and near white. Plain mapping gives the band one entry, dithering both.
+    std::vector<uint8_t> rgb = Pixels({{0, 0, 0}, {255, 255, 255}}, 8 * 60);
+    const std::vector<uint8_t> grey = Pixels({{126, 126, 124}}, 8 * 8);
+    rgb.insert(rgb.end(), grey.begin(), grey.end());
+    Quantized dithered(rgb, 2, true, 8, 128);
+    ASSERT_EQ(dithered.count, 2);
+    EXPECT_EQ(dithered.EntriesUsed(8 * 120, 8 * 128), 2u);
+    EXPECT_EQ(Quantized(rgb, 2, false, 8, 128).EntriesUsed(8 * 120, 8 * 128), 1u);
 }
 
 TEST(MedianCut, WideSumsKeepTheMeanOfAHugeWhiteGrab) {
     // 17 million white pixels: 254 x 17M overflows a 32-bit sum.
-    const int32_t w = 8500, h = 2000;
-    std::vector<uint8_t> rgb(size_t(w) * h * 3, 255);
-    std::vector<uint8_t> indices(size_t(w) * h);
-    RgbEntry palette[256];
-    ASSERT_EQ(QuantizeMedianCut(rgb.data(), 256, false, w, h, indices.data(), palette), 1);
-    EXPECT_TRUE(Same(palette[0], 254, 254, 252));
+    Quantized q(std::vector<uint8_t>(8500 * 2000 * 3, 255), 256, false, 8500, 2000);
+    ASSERT_EQ(q.count, 1);
+    EXPECT_EQ(q.EntryOf(0), (Rgb{254, 254, 252}));
 }
 
 TEST(MedianCut, ReductionSetsCountAndTheTransparentEntry) {
@@ -257,19 +177,49 @@ TEST(MedianCut, ReductionSetsCountAndTheTransparentEntry) {
     EXPECT_EQ(block.count, 3u);
     // The first alpha-0 pixel (magenta, index of its own cell) is the transparent one;
     // the later transparent black shares black's entry and stays opaque.
-    uint8_t t = out.At(2, 0);
-    EXPECT_EQ(block.entries[t], 0x00FF00FFu);
+    EXPECT_EQ(block.entries[out.At(2, 0)], 0x00FF00FFu);
     EXPECT_EQ(block.entries[out.At(0, 0)], 0xFF020204u);
     EXPECT_EQ(out.At(1, 1), out.At(0, 0));
     EXPECT_EQ(block.entries[out.At(1, 0)], 0xFFFEFEFCu);
 
-    PaletteBlock opaque = BlackBlock();
-    ASSERT_TRUE(ReduceByMedianCut(image.View(), 0x00FF00FFu, false, true, out.View(), opaque));
-    for (uint32_t i = 0; i < opaque.count; ++i) {
-        EXPECT_EQ(AlphaOf(opaque.entries[i]), 255u);
-    }
     PaletteBlock small = BlackBlock();
-    small.count = 2;  // never more than the block had
+    small.count = 2;  // never more than the block had, and all opaque without transparency
     ASSERT_TRUE(ReduceByMedianCut(image.View(), 0x00FF00FFu, false, false, out.View(), small));
     EXPECT_EQ(small.count, 2u);
+    EXPECT_EQ(AlphaOf(small.entries[0]) & AlphaOf(small.entries[1]), 255u);
+}
+
+TEST(MedianCut, ReductionFollowsPaddedAndBottomUpRows) {
+    // A GDI+ lock of an 8-bit bitmap 5 pixels wide has rows of 8 bytes; a
+    // bottom-up source has a negative stride with Scan0 at its last row in
+    // memory. Every pixel is its own cell's centre, so each entry is exactly
+    // the pixel's colour and dithering has no error to spread.
+    const int32_t w = 5, h = 3;
+    for (int layout = 0; layout < 8; ++layout) {
+        const bool bottomUp = layout & 1, dithered = layout & 2;
+        const int32_t stride = layout & 4 ? 8 : w;
+        std::vector<Argb> source(size_t(w) * h);
+        ArgbView in{w, h, w * 4, reinterpret_cast<uint8_t*>(source.data())};
+        if (bottomUp) {
+            in = ArgbView{w, h, -w * 4, in.scan0 + (h - 1) * w * 4};
+        }
+        for (int32_t y = 0; y < h; ++y) {
+            for (int32_t x = 0; x < w; ++x) {
+                in.Row(y)[x] = MakeArgb(255, 4 * (10 * x + y) + 2, 4 * y + 2, 8 * x + 4);
+            }
+        }
+        std::vector<uint8_t> target(size_t(stride) * h, 0xEE);
+        PaletteBlock block = BlackBlock();
+        ASSERT_TRUE(ReduceByMedianCut(in, 0x00FF00FFu, false, dithered,
+                                      IndexView{w, h, stride, target.data()}, block));
+        for (size_t k = 0; k < target.size(); ++k) {
+            const int32_t x = int32_t(k % stride), y = int32_t(k / stride);
+            if (x < w) {
+                EXPECT_EQ(block.entries[target[k]], in.Row(y)[x])
+                    << layout << ": " << x << "," << y;
+            } else {
+                EXPECT_EQ(target[k], 0xEE) << "padding, layout " << layout;
+            }
+        }
+    }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -39,23 +40,19 @@ TEST(StoreFormats, EachKnownExtensionGetsItsOwnOptions) {
     for (const auto& e : cases) {
         GdiplusSaveOptions o;
         ASSERT_TRUE(GdiplusSaveOptionsFor(e.ext, Inputs(), o)) << e.ext;
-        EXPECT_EQ(std::string(o.mimeType), e.mime) << e.ext;
-        EXPECT_EQ(o.alphaFilled, e.alpha) << e.ext;
-        EXPECT_EQ(o.reduction, e.reduction) << e.ext;
-        EXPECT_EQ(o.quality, e.quality) << e.ext;
-        EXPECT_EQ(o.compression, e.compression) << e.ext;
-        EXPECT_EQ(o.transparent, e.transparent) << e.ext;
-        EXPECT_EQ(o.colour, e.colour) << e.ext;
-        EXPECT_EQ(o.gif, e.gif) << e.ext;
+        EXPECT_EQ(std::make_tuple(std::string(o.mimeType), o.alphaFilled, o.reduction, o.quality,
+                                  o.compression, o.transparent, o.colour, o.gif),
+                  std::make_tuple(std::string(e.mime), e.alpha, e.reduction, e.quality,
+                                  e.compression, e.transparent, e.colour, e.gif))
+            << e.ext;
     }
 }
 
 TEST(StoreFormats, OtherExtensionsAreSavedByNobody) {
-    for (const char* ext : {"BMP", "Png", "jpeg", "tiff", "", "bmp ", "txt"}) {
+    for (const char* ext :
+         {"BMP", "Png", "jpeg", "tiff", "", "bmp ", "txt", static_cast<const char*>(nullptr)}) {
         GdiplusSaveOptions o;
-        EXPECT_FALSE(GdiplusSaveOptionsFor(ext, Inputs(), o)) << ext;
+        EXPECT_FALSE(GdiplusSaveOptionsFor(ext, Inputs(), o)) << (ext ? ext : "null");
         EXPECT_EQ(o.mimeType, nullptr);
     }
-    GdiplusSaveOptions o;
-    EXPECT_FALSE(GdiplusSaveOptionsFor(nullptr, Inputs(), o));
 }
