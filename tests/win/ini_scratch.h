@@ -8,7 +8,8 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,6 @@ public:
     IniScratch(const IniScratch&) = delete;
     IniScratch& operator=(const IniScratch&) = delete;
 
-    const std::string& Path() const { return top_; }
     // Makes the top folder the current directory again.
     void Enter() const { SetCurrentDirectoryA(top_.c_str()); }
 
@@ -54,21 +54,12 @@ public:
 
     void Write(const std::string& name, const std::string& text) {
         files_.push_back(name);
-        FILE* file = fopen(name.c_str(), "wb");
-        if (file != nullptr) {
-            fwrite(text.data(), 1, text.size(), file);
-            fclose(file);
-        }
+        std::ofstream(name, std::ios::binary) << text;
     }
     // The file's bytes as they are on disk ("" when there is no file).
     static std::string Read(const std::string& name = "Pixelnook.ini") {
-        std::string text;
-        FILE* file = fopen(name.c_str(), "rb");
-        for (int c; file != nullptr && (c = fgetc(file)) != EOF;)
-            text += static_cast<char>(c);
-        if (file != nullptr)
-            fclose(file);
-        return text;
+        std::ifstream file(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
 private:
