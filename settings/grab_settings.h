@@ -50,10 +50,12 @@ struct GrabSettings {
     // Fills the record from "Pixelnook.ini" in the current directory; every
     // missing key keeps its default. Called once, at start-up, on a fresh
     // record. From Windows 2000 on (osClass 6) the file is decrypted first.
+    // When the file's full path does not fit a path's 260 characters, nothing
+    // is read and the record carries no file.
     void Load(OsVersionClass osClass);
     // Writes every section but Upload to the file the record carries (a copy
     // writes where its original was loaded from), then encrypts the file from
-    // Windows 2000 on.
+    // Windows 2000 on. A record that carries no file writes nothing.
     void Save(OsVersionClass osClass);
 
     // State of the INI accessor; never stored in the file. The type is named

@@ -66,7 +66,9 @@ private:
 }  // namespace
 
 void GrabSettings::Load(OsVersionClass osClass) {
-    IniFile.Open(kIniFileName);
+    if (!IniFile.Open(kIniFileName)) {
+        return;  // no file can be named: the defaults stay, and Save writes nothing
+    }
     if (osClass >= kOsWindows2000) {
         // A file encrypted by the last save is opened for reading; failure
         // (a volume without file encryption) changes nothing.
@@ -79,6 +81,9 @@ void GrabSettings::Load(OsVersionClass osClass) {
 }
 
 void GrabSettings::Save(OsVersionClass osClass) {
+    if (!IniFile.IsOpen()) {
+        return;
+    }
     Saver saver(IniFile);
     VisitSettingsKeys(*this, saver);
     if (osClass >= kOsWindows2000) {

@@ -6,6 +6,7 @@
 // functions (ini_file_win.cpp); the program never parses the file itself.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/limits.h"
@@ -19,11 +20,18 @@ struct IniFile {
     char Path[kPathChars];       // Directory + "\" + file name
     char Section[kSectionChars];
 
-    // Takes the file of that name in the process's current directory and
-    // returns its full path.
-    const char* Open(const char* fileName);
+    // Takes the file of that name in the process's current directory. When
+    // the directory cannot be had or the full path would not fit Path, it
+    // takes no file and returns false: a cut path names another file
+    // ("...\Pixelnook.i"), and no directory at all, one in the drive's root.
+    bool Open(const char* fileName);
     // Points the accessor at a file in a given directory; Open uses it.
+    // Returns the path, or nullptr when it had to be cut to fit (the cut
+    // texts stay, and Open then closes the accessor).
     const char* OpenIn(const char* directory, const char* fileName);
+    // Takes no file: reads give their defaults and writes do nothing.
+    void Close();
+    bool IsOpen() const { return Path[0] != '\0'; }
     const char* GetPath() const { return Path; }
     const char* GetDirectory() const { return Directory; }
     void SetSection(const char* section);
@@ -39,14 +47,26 @@ struct IniFile {
     static void WipeText();
 
     // Writes; failures (a read-only folder) are ignored, as nothing can be done.
+    // Reads and writes of a closed accessor touch no file.
     void PutInt(const char* key, int32_t value) const;
     void PutBool(const char* key, bool value) const;
     void PutFloat(const char* key, float value) const;
     void PutText(const char* key, const char* value) const;
+
+private:
+    // The key's text in the current section, or "" when there is none.
+    void ReadText(const char* key, char* text, size_t textSize) const;
 };
 
 // The path made relative to the directory of baseFile (".\\sub" for a folder
-// below it, "..\\sibling" for one beside it). Without a common root, or
-// without shlwapi, the path comes back unchanged. The result is a buffer shared
-// by the whole process that the next call overwrites: copy it at once.
+// below it, "..\\sibling" for one beside it). Without a common root, without
+// shlwapi, or when the relative path would not fit a path's 260 characters,
+// the path comes back unchanged. The result is a buffer shared by the whole
+// process that the next call overwrites: copy it at once.
 const char* MakeRelativePath(const char* path, const char* baseFile);
+
+// The longest a relative path from the directory `from` to `to` can be: a
+// "..\\" for each folder of `from` past the part both share, then the rest of
+// `to` (after ".\\" when there is no step up). Names are compared ignoring
+// ASCII case; any other difference only makes the bound longer, never shorter.
+size_t RelativePathLengthBound(const char* from, const char* to);

@@ -19,17 +19,21 @@ char g_relativePath[kPathChars];
 
 }  // namespace
 
-const char* IniFile::Open(const char* fileName) {
+bool IniFile::Open(const char* fileName) {
     char directory[kPathChars] = "";
-    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(std::size(directory)), directory);
-    if (length >= std::size(directory)) {
-        directory[0] = '\0';  // too long to hold: the answer is not the directory
+    // 0 is a failure (Wine's answer for a directory longer than MAX_PATH); a
+    // length as large as the buffer is the size it would need.
+    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(std::size(directory)), directory);
+    if (length == 0 || length >= std::size(directory) || OpenIn(directory, fileName) == nullptr) {
+        Close();
+        return false;
     }
-    return OpenIn(directory, fileName);
+    return true;
 }
 
 int32_t IniFile::GetInt(const char* key, int32_t fallback) const {
-    return static_cast<int32_t>(GetPrivateProfileIntA(Section, key, fallback, Path));
+    return IsOpen() ? static_cast<int32_t>(GetPrivateProfileIntA(Section, key, fallback, Path))
+                    : fallback;
 }
 
 bool IniFile::GetBool(const char* key, bool fallback) const {
@@ -38,14 +42,14 @@ bool IniFile::GetBool(const char* key, bool fallback) const {
 
 float IniFile::GetFloat(const char* key, float fallback) const {
     char text[kFloatTextChars] = "";
-    GetPrivateProfileStringA(Section, key, "", text, static_cast<DWORD>(std::size(text)), Path);
+    ReadText(key, text, std::size(text));
     return FloatFromIni(text, fallback);
 }
 
 const char* IniFile::GetText(const char* key, const char* fallback) const {
     // The fallback is often the field the caller copies into, never this buffer.
     char read[kIniTextChars] = "";
-    GetPrivateProfileStringA(Section, key, "", read, static_cast<DWORD>(std::size(read)), Path);
+    ReadText(key, read, std::size(read));
     CopyText(g_iniText, TextOrDefault(read, fallback));
     SecureZeroMemory(read, sizeof read);
     return g_iniText;
@@ -72,7 +76,15 @@ void IniFile::PutFloat(const char* key, float value) const {
 }
 
 void IniFile::PutText(const char* key, const char* value) const {
-    WritePrivateProfileStringA(Section, key, value, Path);
+    if (IsOpen()) {
+        WritePrivateProfileStringA(Section, key, value, Path);
+    }
+}
+
+void IniFile::ReadText(const char* key, char* text, size_t textSize) const {
+    if (IsOpen()) {
+        GetPrivateProfileStringA(Section, key, "", text, static_cast<DWORD>(textSize), Path);
+    }
 }
 
 const char* MakeRelativePath(const char* path, const char* baseFile) {
@@ -85,10 +97,13 @@ const char* MakeRelativePath(const char* path, const char* baseFile) {
     if (pathRelativePathTo == nullptr) {
         return g_relativePath;
     }
-    // The call assumes buffers of MAX_PATH characters: both inputs are bounded
-    // copies, and the result buffer is that long.
+    // The call assumes buffers of MAX_PATH characters and writes the whole
+    // relative path into the result, however long (each step up adds "..\\"):
+    // a path that would not fit is left absolute, which names it as well.
     char to[kPathChars] = "";
-    CopyText(to, path);
+    if (!CopyText(to, path) || RelativePathLengthBound(from, to) >= std::size(to)) {
+        return g_relativePath;
+    }
     char relative[kPathChars] = "";
     if (!pathRelativePathTo(relative, from, FILE_ATTRIBUTE_DIRECTORY, to, 0) ||
         relative[0] == '\0') {

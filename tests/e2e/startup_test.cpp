@@ -1,9 +1,13 @@
 // Starting and ending Pixelnook as a user would: on each Windows version, as a
-// second copy, with its hot key taken by another program.
+// second copy, with its hot key taken by another program, and with a hot key
+// of the user's own choosing in "Pixelnook.ini".
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "resources/texts.h"
 #include "tests/support/pixelnook_driver.h"
 
 using namespace e2e;
@@ -13,74 +17,56 @@ namespace {
 // Quiet start: no introduction dialog, no settings dialog.
 const char kQuietIni[] = "[Properties]\r\nFirstTime=0\r\nSettingsOnStart=0\r\n";
 
-void ExpectRunsHidden(const char* version) {
-    SCOPED_TRACE(version);
-    ReportedVersion reported(version);
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-    ASSERT_TRUE(pixelnook.Start(dir, kQuietIni));
-    HWND window = pixelnook.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    // Start-up conceals the window right after creating it.
-    RECT rect = {};
-    EXPECT_TRUE(WaitUntil([&] {
-        GetWindowRect(window, &rect);
-        return rect.right == rect.left && rect.bottom == rect.top;
-    })) << "window is "
-        << rect.right - rect.left << " x " << rect.bottom - rect.top;
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(WindowText(window),
-              "Use Win+F10 to take a Window screen grab - Pixelnook Beta 0.4.0");
-    DWORD exitCode = 99;
-    ASSERT_TRUE(pixelnook.Close(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
-}
-
-void ExpectRefused(const char* version) {
-    SCOPED_TRACE(version);
-    ReportedVersion reported(version);
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-    ASSERT_TRUE(pixelnook.Start(dir, kQuietIni));
-    HWND box = pixelnook.WaitForDialog("Pixelnook - OS Version Error");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Pixelnook is for MS Windows 98 or newer.");
-    EXPECT_EQ(FindProcessWindow(pixelnook.Id(), "PixelnookClass", nullptr), nullptr);
-    PressButton(box, IDOK);
-    DWORD exitCode = 99;
-    ASSERT_TRUE(pixelnook.WaitForExit(&exitCode));
-    EXPECT_EQ(exitCode, 1u);
-}
-
 }  // namespace
 
-TEST(StartUp, RunsHiddenOnWindows98ToXp) {
-    for (const char* version : {"winxp", "win2k", "winme", "win98"}) {
-        ExpectRunsHidden(version);
-    }
-}
-
-TEST(StartUp, RefusesOtherSystems) {
-    for (const char* version : {"win7", "vista", "win2003", "nt40", "win95"}) {
-        ExpectRefused(version);
+TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
+    const struct {
+        const char* version;
+        bool runs;
+    } cases[] = {{"winxp", true},    {"win2k", true}, {"winme", true},
+                 {"win98", true},    {"win7", false}, {"vista", false},
+                 {"win2003", false}, {"nt40", false}, {"win95", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.version);
+        AppDefault reported("", "Version", c.version);
+        ScratchDir dir;
+        PixelnookProcess pixelnook;
+        ASSERT_TRUE(pixelnook.Start(dir, kQuietIni));
+        DWORD exitCode = 99;
+        if (c.runs) {
+            HWND window = pixelnook.WaitForMainWindow();
+            ASSERT_NE(window, nullptr);
+            // Start-up conceals the window right after creating it.
+            EXPECT_TRUE(WaitUntil([&] {
+                RECT rect = {};
+                GetWindowRect(window, &rect);
+                return rect.right == rect.left && rect.bottom == rect.top &&
+                       !IsWindowVisible(window);
+            }));
+            ASSERT_TRUE(pixelnook.Close(&exitCode));
+            EXPECT_EQ(exitCode, 0u);
+        } else {
+            HWND box = pixelnook.WaitFor("#32770", TEXT_OS_ERROR_CAPTION);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(MessageBoxText(box), TEXT_OS_ERROR);
+            EXPECT_EQ(pixelnook.Find("PixelnookClass"), nullptr);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);  // the OK button
+            ASSERT_TRUE(pixelnook.WaitForExit(&exitCode));
+            EXPECT_EQ(exitCode, 1u);
+        }
     }
 }
 
 TEST(StartUp, SecondCopyExitsAndFirstKeepsRunning) {
     ScratchDir dir;
-    PixelnookProcess first;
+    PixelnookProcess first, second;
     ASSERT_TRUE(first.Start(dir, kQuietIni));
     ASSERT_NE(first.WaitForMainWindow(), nullptr);
-
-    PixelnookProcess second;
     ASSERT_TRUE(second.Start(dir));
     DWORD exitCode = 99;
     ASSERT_TRUE(second.WaitForExit(&exitCode));
     EXPECT_EQ(exitCode, 1u);
     EXPECT_TRUE(first.IsRunning());
-
-    ASSERT_TRUE(first.Close(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
 }
 
 TEST(StartUp, WarnsWhenTheHotKeyIsTakenAndKeepsRunning) {
@@ -89,34 +75,35 @@ TEST(StartUp, WarnsWhenTheHotKeyIsTakenAndKeepsRunning) {
     ScratchDir dir;
     PixelnookProcess pixelnook;
     ASSERT_TRUE(pixelnook.Start(dir, kQuietIni));
-    HWND box = pixelnook.WaitForDialog("Pixelnook - Hot Key Registration Error");
+    HWND box = pixelnook.WaitFor("#32770", TEXT_HOTKEY_ERROR_CAPTION);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box).substr(0, 41), "Unable to register the requested hot key.");
-    PressButton(box, IDOK);
-
+    EXPECT_EQ(MessageBoxText(box), TEXT_HOTKEY_ERROR);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);  // the OK button
     HWND window = pixelnook.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(pixelnook.IsRunning());
-    EXPECT_EQ(WindowText(window),
-              "No valid hot key registered. Go to Settings to choose one. - Pixelnook Beta 0.4.0");
+    EXPECT_TRUE(WaitUntil([&] {
+        return WindowText(window) == TEXT_NO_HOTKEY_STATUS TEXT_TITLE_SUFFIX;
+    })) << WindowText(window);
     UnregisterHotKey(nullptr, 1);
-
-    DWORD exitCode = 99;
-    ASSERT_TRUE(pixelnook.Close(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(pixelnook.IsRunning());
 }
 
-TEST(StartUp, ClosingEndsWithZeroAndFreesTheHotKey) {
+TEST(SettingsFileAtStartUp, TheHotKeyChosenInTheFileIsTheOneShownAndHeld) {
     ScratchDir dir;
     PixelnookProcess pixelnook;
-    ASSERT_TRUE(pixelnook.Start(dir, kQuietIni));
-    ASSERT_NE(pixelnook.WaitForMainWindow(), nullptr);
-    // While Pixelnook runs, Win+F10 is its own.
-    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_WIN, VK_F10));
-
+    ASSERT_TRUE(pixelnook.Start(
+        dir, std::string(kQuietIni) + "HotKey=7\r\nUseCtrl=1\r\nUseShift=1\r\nUseWin=0\r\n"));
+    HWND window = pixelnook.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WaitUntil([&] {
+        return WindowText(window) ==
+               "Use Ctrl+Shift+F7 to take a Window screen grab" TEXT_TITLE_SUFFIX;
+    })) << WindowText(window);
+    // Pixelnook holds it while it runs, and lets it go when closed.
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT, VK_F7));
     DWORD exitCode = 99;
     ASSERT_TRUE(pixelnook.Close(&exitCode));
     EXPECT_EQ(exitCode, 0u);
-    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_WIN, VK_F10));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT, VK_F7));
     UnregisterHotKey(nullptr, 1);
 }

@@ -1,192 +1,78 @@
 #include "tests/support/pixelnook_driver.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 namespace e2e {
 
 namespace {
 
 constexpr char kAppDefaultsKey[] = "Software\\Wine\\AppDefaults\\pixelnook.exe";
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-struct WindowQuery {
-    DWORD processId;
-    const char* className;
-    const char* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-    auto* query = reinterpret_cast<WindowQuery*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != query->processId)
-        return TRUE;
-    char className[256] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (query->className != nullptr && strcmp(className, query->className) != 0)
-        return TRUE;
-    if (query->caption != nullptr && WindowText(window) != query->caption)
-        return TRUE;
-    query->found = window;
-    return FALSE;
-}
-
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
-    char className[64] = "";
-    GetClassNameA(child, className, sizeof className);
-    std::string text = WindowText(child);
-    auto* longest = reinterpret_cast<std::string*>(param);
-    if (_stricmp(className, "Static") == 0 && text.size() > longest->size()) {
-        *longest = text;
-    }
-    return TRUE;
-}
-
-INPUT KeyInput(UINT virtualKey, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = static_cast<WORD>(virtualKey);
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
+// The control of a message box that holds its text.
+constexpr int kMessageBoxTextId = 0xFFFF;
 
 }  // namespace
 
-std::string PixelnookExePath() {
-    // The build tree is on the Linux file system, which Wine shows as drive Z:.
-    std::string path = std::string("Z:") + PIXELNOOK_EXE_UNIX_PATH;
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
-
 ScratchDir::ScratchDir() {
+    static unsigned counter = 0;  // test-only: unique names in this process
     char temp[MAX_PATH] = "";
     GetTempPathA(sizeof temp, temp);
-    static unsigned counter = 0;  // only tests use this; keeps names unique per process
-    char name[64];
-    snprintf(name, sizeof name, "pixelnook-e2e-%lu-%u", GetCurrentProcessId(), ++counter);
-    path_ = std::string(temp) + name;
-    RemoveTree(path_);
+    path_ = temp + ("pixelnook-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                    std::to_string(++counter));
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
 ScratchDir::~ScratchDir() {
-    RemoveTree(path_);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }
 
 void ScratchDir::WriteFile(const std::string& name, const std::string& contents) const {
-    FILE* file = fopen(FilePath(name).c_str(), "wb");
-    if (file != nullptr) {
-        fwrite(contents.data(), 1, contents.size(), file);
-        fclose(file);
-    }
+    std::ofstream(FilePath(name), std::ios::binary) << contents;
 }
 
 std::vector<std::string> ScratchDir::List() const {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+        names.push_back(entry.path().filename().string());
     return names;
 }
 
-ReportedVersion::ReportedVersion(const char* version) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kAppDefaultsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       static_cast<DWORD>(strlen(version) + 1));
-        RegCloseKey(key);
-    }
+AppDefault::AppDefault(const char* subKey, const char* name, const char* value) : name_(name) {
+    const std::string path = std::string(kAppDefaultsKey) + (*subKey != '\0' ? "\\" : "") + subKey;
+    RegCreateKeyA(HKEY_CURRENT_USER, path.c_str(), &key_);
+    RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                   static_cast<DWORD>(strlen(value) + 1));
 }
 
-ReportedVersion::~ReportedVersion() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAppDefaultsKey, 0, KEY_SET_VALUE, &key) ==
-        ERROR_SUCCESS) {
-        RegDeleteValueA(key, "Version");
-        RegCloseKey(key);
-    }
-}
-
-namespace {
-constexpr char kDllOverridesKey[] = "Software\\Wine\\AppDefaults\\pixelnook.exe\\DllOverrides";
-}  // namespace
-
-DisabledDll::DisabledDll(const char* dll) : dll_(dll) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDllOverridesKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) == ERROR_SUCCESS) {
-        // An empty load order: the DLL is never loaded.
-        RegSetValueExA(key, dll_.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-        RegCloseKey(key);
-    }
-}
-
-DisabledDll::~DisabledDll() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDllOverridesKey, 0, KEY_SET_VALUE, &key) ==
-        ERROR_SUCCESS) {
-        RegDeleteValueA(key, dll_.c_str());
-        RegCloseKey(key);
-    }
+AppDefault::~AppDefault() {
+    RegDeleteValueA(key_, name_.c_str());
+    RegCloseKey(key_);
 }
 
 PixelnookProcess::~PixelnookProcess() {
-    if (process_ != nullptr) {
-        if (IsRunning()) {
-            TerminateProcess(process_, 99);
-            WaitForSingleObject(process_, 5000);
-        }
-        CloseHandle(process_);
+    if (IsRunning()) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
     }
+    if (process_ != nullptr)
+        CloseHandle(process_);
 }
 
 bool PixelnookProcess::Start(const ScratchDir& dir, const std::string& iniText) {
-    if (!iniText.empty()) {
+    if (!iniText.empty())
         dir.WriteFile("Pixelnook.ini", iniText);
-    }
-    std::string exe = PixelnookExePath();
-    std::string commandLine = "\"" + exe + "\"";
+    // The build tree is on the Linux file system, which Wine shows as drive Z:.
+    std::string exe = std::string("Z:") + PIXELNOOK_EXE_UNIX_PATH;
+    std::replace(exe.begin(), exe.end(), '/', '\\');
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        dir.Path().c_str(), &startup, &info)) {
+    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                        dir.Path().c_str(), &startup, &info))
         return false;
-    }
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
@@ -197,86 +83,49 @@ bool PixelnookProcess::IsRunning() const {
     return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
-HWND PixelnookProcess::WaitForMainWindow(DWORD timeoutMs) const {
+HWND PixelnookProcess::Find(const char* className, const char* caption) const {
     HWND window = nullptr;
-    WaitUntil(
-        [&] {
-            window = FindProcessWindow(processId_, "PixelnookClass", nullptr);
-            return window != nullptr;
-        },
-        timeoutMs);
+    while ((window = FindWindowExA(nullptr, window, className, caption)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId_)
+            return window;
+    }
+    return nullptr;
+}
+
+HWND PixelnookProcess::WaitFor(const char* className, const char* caption) const {
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = Find(className, caption)) != nullptr; });
     return window;
 }
 
-HWND PixelnookProcess::WaitForDialog(const std::string& caption, DWORD timeoutMs) const {
-    HWND window = nullptr;
-    WaitUntil(
-        [&] {
-            window = FindProcessWindow(processId_, "#32770", caption.c_str());
-            return window != nullptr;
-        },
-        timeoutMs);
-    return window;
+bool PixelnookProcess::WaitForExit(DWORD* exitCode) {
+    // Without a process the wait fails at once.
+    return WaitForSingleObject(process_, kDefaultTimeoutMs) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(process_, exitCode);
 }
 
-bool PixelnookProcess::WaitForExit(DWORD* exitCode, DWORD timeoutMs) {
-    if (process_ == nullptr || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) {
-        return false;
-    }
-    GetExitCodeProcess(process_, exitCode);
-    return true;
-}
-
-bool PixelnookProcess::Close(DWORD* exitCode, DWORD timeoutMs) {
-    HWND window = FindProcessWindow(processId_, "PixelnookClass", nullptr);
-    if (window == nullptr) {
-        return false;
-    }
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    return WaitForExit(exitCode, timeoutMs);
-}
-
-HWND FindProcessWindow(DWORD processId, const char* className, const char* caption) {
-    WindowQuery query = {processId, className, caption, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+bool PixelnookProcess::Close(DWORD* exitCode) {
+    HWND window = Find("PixelnookClass");
+    return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) && WaitForExit(exitCode);
 }
 
 std::string WindowText(HWND window) {
-    int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = GetWindowTextA(window, &text[0], length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
     return text;
 }
 
 std::string MessageBoxText(HWND box) {
-    std::string longest;
-    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&longest));
-    return longest;
+    return WindowText(GetDlgItem(box, kMessageBoxTextId));
 }
 
-void PressButton(HWND dialog, int controlId) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
-}
-
-void PressHotKey(UINT modifiers, UINT virtualKey) {
-    std::vector<INPUT> inputs;
-    const struct {
-        UINT flag;
-        UINT key;
-    } kModifierKeys[] = {
-        {MOD_ALT, VK_MENU}, {MOD_CONTROL, VK_CONTROL}, {MOD_SHIFT, VK_SHIFT}, {MOD_WIN, VK_LWIN}};
-    for (const auto& m : kModifierKeys) {
-        if (modifiers & m.flag)
-            inputs.push_back(KeyInput(m.key, false));
-    }
-    inputs.push_back(KeyInput(virtualKey, false));
-    inputs.push_back(KeyInput(virtualKey, true));
-    for (auto it = std::rbegin(kModifierKeys); it != std::rend(kModifierKeys); ++it) {
-        if (modifiers & it->flag)
-            inputs.push_back(KeyInput(it->key, true));
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
+    for (size_t down = 0, up = inputs.size() - 1; down < keys.size(); ++down, --up) {
+        inputs[down].ki.wVk = inputs[up].ki.wVk = keys.begin()[down];
+        inputs[up].ki.dwFlags = KEYEVENTF_KEYUP;
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }

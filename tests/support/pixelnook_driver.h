@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -11,11 +12,8 @@ namespace e2e {
 
 constexpr DWORD kDefaultTimeoutMs = 20000;
 
-// Windows path of the pixelnook.exe built with these tests.
-std::string PixelnookExePath();
-
-// A fresh empty folder under the prefix's temporary folder, removed with all
-// it holds when the object goes.
+// A fresh empty folder under the prefix's temporary folder, removed with the
+// files it holds when the object goes.
 class ScratchDir {
 public:
     ScratchDir();
@@ -32,27 +30,20 @@ private:
     std::string path_;
 };
 
-// Makes pixelnook.exe (and only it) see another Windows version while the
-// object lives: "win98", "winme", "win2k", "winxp", "win7", ...
-class ReportedVersion {
+// A Wine setting for pixelnook.exe alone while the object lives, under
+// HKCU\Software\Wine\AppDefaults\pixelnook.exe: the Windows version it sees,
+// AppDefault version("", "Version", "win98"), or a DLL it cannot load, as on
+// a system without it, AppDefault noGdiplus("DllOverrides", "gdiplus", "").
+class AppDefault {
 public:
-    explicit ReportedVersion(const char* version);
-    ~ReportedVersion();
-    ReportedVersion(const ReportedVersion&) = delete;
-    ReportedVersion& operator=(const ReportedVersion&) = delete;
-};
-
-// Makes pixelnook.exe (and only it) fail to load the named DLL while the
-// object lives, as on a system without it: DisabledDll noGdiplus("gdiplus").
-class DisabledDll {
-public:
-    explicit DisabledDll(const char* dll);
-    ~DisabledDll();
-    DisabledDll(const DisabledDll&) = delete;
-    DisabledDll& operator=(const DisabledDll&) = delete;
+    AppDefault(const char* subKey, const char* name, const char* value);
+    ~AppDefault();
+    AppDefault(const AppDefault&) = delete;
+    AppDefault& operator=(const AppDefault&) = delete;
 
 private:
-    std::string dll_;
+    HKEY key_ = nullptr;
+    std::string name_;
 };
 
 // One running copy of pixelnook.exe. A copy still running when the object
@@ -67,45 +58,36 @@ public:
     // Starts the program with the folder as its current directory; writes
     // Pixelnook.ini there first when iniText is not empty.
     bool Start(const ScratchDir& dir, const std::string& iniText = "");
-    DWORD Id() const { return processId_; }
     bool IsRunning() const;
-
-    // The hidden main window (class "PixelnookClass") once it exists.
-    HWND WaitForMainWindow(DWORD timeoutMs = kDefaultTimeoutMs) const;
-    // A dialog or message box of this process with the given caption.
-    HWND WaitForDialog(const std::string& caption, DWORD timeoutMs = kDefaultTimeoutMs) const;
-
+    // A top-level window of the process with that class (and caption, when given).
+    HWND Find(const char* className, const char* caption = nullptr) const;
+    // The same once it exists: the hidden main window, or a dialog or message
+    // box, WaitFor("#32770", caption).
+    HWND WaitFor(const char* className, const char* caption = nullptr) const;
+    HWND WaitForMainWindow() const { return WaitFor("PixelnookClass"); }
     // Waits for the process to end; false on timeout.
-    bool WaitForExit(DWORD* exitCode, DWORD timeoutMs = kDefaultTimeoutMs);
+    bool WaitForExit(DWORD* exitCode);
     // Closes the main window as the system would, and waits for the exit code.
-    bool Close(DWORD* exitCode, DWORD timeoutMs = kDefaultTimeoutMs);
+    bool Close(DWORD* exitCode);
 
 private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
 };
 
-// A top-level window of the process with that class (and caption, when given).
-HWND FindProcessWindow(DWORD processId, const char* className, const char* caption);
 std::string WindowText(HWND window);
 // The message text of a message box.
 std::string MessageBoxText(HWND box);
-// Clicks a dialog button by its control id (IDOK, IDCANCEL, ...).
-void PressButton(HWND dialog, int controlId);
-
-// Presses and releases a key combination through SendInput, as a person would.
-// modifiers: MOD_ALT, MOD_CONTROL, MOD_SHIFT, MOD_WIN.
-void PressHotKey(UINT modifiers, UINT virtualKey);
+// Presses the keys in order and releases them in reverse through SendInput,
+// as a person would: PressKeys({VK_LWIN, VK_F10}).
+void PressKeys(std::initializer_list<WORD> keys);
 
 // Polls until the condition holds or the time runs out.
 template <typename Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs = kDefaultTimeoutMs) {
-    DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs) {
+    for (const DWORD start = GetTickCount(); !condition(); Sleep(50)) {
+        if (GetTickCount() - start > timeoutMs)
             return false;
-        }
-        Sleep(50);
     }
     return true;
 }

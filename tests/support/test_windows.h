@@ -5,68 +5,40 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <string>
 
 namespace testwin {
 
 // Handles every message this thread has queued, for the given time.
 inline void Pump(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(10)) {
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
-        }
-        Sleep(10);
-    } while (GetTickCount() - start < milliseconds);
+    }
 }
 
-// A window class painting its background in one colour.
-class SolidClass {
-public:
-    explicit SolidClass(COLORREF colour) : brush_(CreateSolidBrush(colour)) {
-        static int counter = 0;  // test-only: unique class names in this process
-        snprintf(name_, sizeof name_, "PixelnookTestSolid%d", ++counter);
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = brush_;
-        windowClass.lpszClassName = name_;
-        RegisterClassA(&windowClass);
-    }
-    ~SolidClass() {
-        UnregisterClassA(name_, GetModuleHandleA(nullptr));
-        DeleteObject(brush_);
-    }
-    SolidClass(const SolidClass&) = delete;
-    SolidClass& operator=(const SolidClass&) = delete;
-    const char* Name() const { return name_; }
-
-private:
-    HBRUSH brush_;
-    char name_[64];
-};
-
 // The parent at (left, top) with a one-pixel border; the child at (childX,
-// childY) of the parent's client area.
+// childY) of the parent's client area. Each paints its background in its colour.
 class DialogWithChild {
 public:
     DialogWithChild(int left, int top, int width, int height, COLORREF parentColour, int childX,
-                    int childY, int childWidth, int childHeight, COLORREF childColour)
-        : parentClass_(parentColour), childClass_(childColour) {
-        parent = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, parentClass_.Name(), "",
+                    int childY, int childWidth, int childHeight, COLORREF childColour) {
+        parent = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, Register(0, parentColour), "",
                                  WS_POPUP | WS_BORDER | WS_VISIBLE, left, top, width, height,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        child = CreateWindowExA(0, childClass_.Name(), "", WS_CHILD | WS_VISIBLE, childX, childY,
-                                childWidth, childHeight, parent, nullptr, GetModuleHandleA(nullptr),
-                                nullptr);
+        child = CreateWindowExA(0, Register(1, childColour), "", WS_CHILD | WS_VISIBLE, childX,
+                                childY, childWidth, childHeight, parent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
         UpdateWindow(parent);
         Pump(200);
     }
     ~DialogWithChild() {
-        DestroyWindow(parent);
+        DestroyWindow(parent);  // and the child with it
+        for (int i = 0; i < 2; ++i) {
+            UnregisterClassA(classNames_[i].c_str(), GetModuleHandleA(nullptr));
+            DeleteObject(brushes_[i]);
+        }
         Pump(50);
     }
     DialogWithChild(const DialogWithChild&) = delete;
@@ -80,10 +52,7 @@ public:
     RECT ClientScreenRect() const {
         RECT rect = {};
         GetClientRect(parent, &rect);
-        POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
-        ClientToScreen(parent, &corners[0]);
-        ClientToScreen(parent, &corners[1]);
-        SetRect(&rect, corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+        MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     }
     POINT ChildCentre() const {
@@ -95,8 +64,22 @@ public:
     HWND child = nullptr;
 
 private:
-    SolidClass parentClass_;
-    SolidClass childClass_;
+    // A window class of its own painting the background in that colour.
+    const char* Register(int i, COLORREF colour) {
+        static int counter = 0;  // test-only: unique class names in this process
+        classNames_[i] = "PixelnookTestSolid" + std::to_string(++counter);
+        brushes_[i] = CreateSolidBrush(colour);
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = brushes_[i];
+        windowClass.lpszClassName = classNames_[i].c_str();
+        RegisterClassA(&windowClass);
+        return classNames_[i].c_str();
+    }
+    std::string classNames_[2];
+    HBRUSH brushes_[2] = {};
 };
 
 }  // namespace testwin

@@ -1,66 +1,70 @@
 // A scratch folder made the current directory while a settings test runs, as
-// Pixelnook's own folder is at start-up; the previous directory comes back and
-// the folder goes when the object goes.
+// Pixelnook's own folder is at start-up. Folders can be stacked below it until
+// the current directory's path has a chosen length (Wine lets it grow past
+// MAX_PATH). Files are named relative to the current directory. The files,
+// the folders and the previous current directory are put right when the
+// object goes.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 class IniScratch {
 public:
-    IniScratch() : IniScratch("ini") {}
-    explicit IniScratch(const char* tag) {
+    explicit IniScratch(const char* tag = "ini") {
         GetCurrentDirectoryA(sizeof previous_, previous_);
         char temp[MAX_PATH] = "";
         GetTempPathA(sizeof temp, temp);
-        path_ =
-            std::string(temp) + "pixelnook-" + tag + "-" + std::to_string(GetCurrentProcessId());
-        Clear();
-        CreateDirectoryA(path_.c_str(), nullptr);
-        SetCurrentDirectoryA(path_.c_str());
+        top_ = std::string(temp) + "pixelnook-" + tag + "-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(top_.c_str(), nullptr);
+        Enter();
     }
     ~IniScratch() {
+        Enter();
+        for (const std::string& level : levels_)
+            SetCurrentDirectoryA(level.c_str());
+        for (const std::string& name : files_)
+            DeleteFileA(name.c_str());
+        for (auto level = levels_.rbegin(); level != levels_.rend(); ++level) {
+            SetCurrentDirectoryA("..");
+            RemoveDirectoryA(level->c_str());
+        }
         SetCurrentDirectoryA(previous_);
-        Clear();
+        RemoveDirectoryA(top_.c_str());
     }
     IniScratch(const IniScratch&) = delete;
     IniScratch& operator=(const IniScratch&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string IniPath() const { return path_ + "\\Pixelnook.ini"; }
-    void Enter() const { SetCurrentDirectoryA(path_.c_str()); }
+    // Makes the top folder the current directory again.
+    void Enter() const { SetCurrentDirectoryA(top_.c_str()); }
 
-    void WriteIni(const std::string& text) const {
-        FILE* file = fopen(IniPath().c_str(), "wb");
-        if (file != nullptr) {
-            fwrite(text.data(), 1, text.size(), file);
-            fclose(file);
+    // Stacks folders until the current directory's path is `length` characters long.
+    void Deepen(size_t length) {
+        for (size_t now = top_.size(); now < length; now += 1 + levels_.back().size()) {
+            const size_t rest = length - now - 1;  // after the next backslash
+            levels_.emplace_back(rest <= 100 ? rest : rest == 101 ? 99 : 100, 'd');
+            CreateDirectoryA(levels_.back().c_str(), nullptr);
+            SetCurrentDirectoryA(levels_.back().c_str());
         }
+    }
+
+    void Write(const std::string& name, const std::string& text) {
+        files_.push_back(name);
+        std::ofstream(name, std::ios::binary) << text;
     }
     // The file's bytes as they are on disk ("" when there is no file).
-    std::string ReadIni() const {
-        std::string text;
-        FILE* file = fopen(IniPath().c_str(), "rb");
-        if (file != nullptr) {
-            char chunk[4096];
-            size_t got;
-            while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) {
-                text.append(chunk, got);
-            }
-            fclose(file);
-        }
-        return text;
+    static std::string Read(const std::string& name = "Pixelnook.ini") {
+        std::ifstream file(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
     }
-    bool HasIni() const { return GetFileAttributesA(IniPath().c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 private:
-    void Clear() const {
-        DeleteFileA(IniPath().c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-
     char previous_[MAX_PATH] = "";
-    std::string path_;
+    std::string top_;
+    std::vector<std::string> levels_;
+    std::vector<std::string> files_{"Pixelnook.ini"};
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "base/text.h"
@@ -14,197 +15,77 @@
 
 namespace {
 
-GrabSettings LoadedSettings() {
-    GrabSettings s(false);
-    s.Load(kOsWindows98);
-    return s;
-}
-
-std::string StoredPassword(const IniScratch& dir) {
-    char text[4096] = "";
-    GetPrivateProfileStringA("Upload", "Password", "<none>", text, sizeof text,
-                             dir.IniPath().c_str());
-    return text;
-}
-
-bool AllZero(const UploadSettings& upload) {
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&upload);
-    for (size_t i = 0; i < sizeof upload; ++i) {
-        if (bytes[i] != 0)
-            return false;
-    }
-    return true;
-}
-
-void SavePassword(GrabSettings& settings, const char* password, OsVersionClass osClass) {
-    UploadSettings upload;
-    UploadWipe wipe(upload);
-    CopyText(upload.Password, password);
-    SaveUpload(settings, upload, osClass);
-}
-
-std::string LoadPassword(GrabSettings& settings, OsVersionClass osClass) {
-    UploadSettings upload;
-    UploadWipe wipe(upload);
-    LoadUpload(settings, upload, osClass);
-    return upload.Password;
+// The Password line's value as it stands in the file.
+std::string StoredPassword() {
+    const std::string text = IniScratch::Read();
+    const size_t at = text.find("Password=");
+    return at == std::string::npos ? "<none>" : text.substr(at + 9, text.find('\r', at) - at - 9);
 }
 
 }  // namespace
 
-TEST(UploadSettingsFile, MissingSectionGivesDefaults) {
-    IniScratch dir;
-    GrabSettings settings = LoadedSettings();
-    UploadSettings upload;
-    CopyText(upload.Server, "left over");
-    upload.Passive = false;
-    LoadUpload(settings, upload, kOsWindowsXp);
-    EXPECT_STREQ(upload.Server, "");
-    EXPECT_STREQ(upload.Password, "");
-    EXPECT_TRUE(upload.Passive);
-    WipeUpload(upload);
-}
-
-TEST(UploadSettingsFile, RoundTripsEveryField) {
+TEST(UploadSettingsFile, MissingSectionGivesDefaultsAndEveryFieldRoundTrips) {
     for (OsVersionClass osClass : {kOsWindows98, kOsWindowsXp}) {
         IniScratch dir;
-        GrabSettings settings = LoadedSettings();
-        UploadSettings saved;
-        CopyText(saved.Server, "ftp.example.org");
-        CopyText(saved.User, "grabber");
-        CopyText(saved.Password, "s3cret pass");
-        CopyText(saved.Dir, "/incoming/shots");
-        CopyText(saved.Port, "2121");
-        CopyText(saved.Service, "ftp");
-        saved.Passive = false;
-        SaveUpload(settings, saved, osClass);
-
-        UploadSettings back;
+        GrabSettings settings(false);
+        settings.Load(osClass);
+        UploadSettings saved, back;
+        UploadWipe wipe(back);
+        // No section yet: whatever the record held, the defaults.
+        CopyText(back.Server, "left over");
+        back.Passive = false;
         LoadUpload(settings, back, osClass);
-        EXPECT_STREQ(back.Server, saved.Server);
-        EXPECT_STREQ(back.User, saved.User);
-        EXPECT_STREQ(back.Password, saved.Password);
-        EXPECT_STREQ(back.Dir, saved.Dir);
-        EXPECT_STREQ(back.Port, saved.Port);
-        EXPECT_STREQ(back.Service, saved.Service);
+        EXPECT_STREQ(back.Server, "");
+        EXPECT_TRUE(back.Passive);
+        char* const savedTexts[] = {saved.Server, saved.User, saved.Password,
+                                    saved.Dir,    saved.Port, saved.Service};
+        {
+            UploadWipe wipe(saved);
+            for (size_t i = 0; i < std::size(savedTexts); ++i)
+                FormatText(savedTexts[i], kTextChars, "text %d, C:\\x\\", static_cast<int>(i));
+            saved.Passive = false;
+            SaveUpload(settings, saved, osClass);
+        }
+        // The password was in the record: nothing of it stays there.
+        EXPECT_EQ(std::string(reinterpret_cast<char*>(&saved), sizeof saved),
+                  std::string(sizeof saved, '\0'));
+        LoadUpload(settings, back, osClass);
+        const char* const backTexts[] = {back.Server, back.User, back.Password,
+                                         back.Dir,    back.Port, back.Service};
+        for (size_t i = 0; i < std::size(backTexts); ++i)
+            EXPECT_EQ(std::string(backTexts[i]), "text " + std::to_string(i) + ", C:\\x\\");
         EXPECT_FALSE(back.Passive);
-        WipeUpload(saved);
-        WipeUpload(back);
     }
-}
-
-TEST(UploadSettingsFile, RecordIsWipedWhenTheOperationEnds) {
-    IniScratch dir;
-    GrabSettings settings = LoadedSettings();
-    UploadSettings upload;
-    {
-        UploadWipe wipe(upload);
-        CopyText(upload.Server, "host");
-        CopyText(upload.Password, "hunter2");
-        SaveUpload(settings, upload, kOsWindowsXp);
-    }
-    EXPECT_TRUE(AllZero(upload)) << "after save";
-    {
-        UploadWipe wipe(upload);
-        LoadUpload(settings, upload, kOsWindowsXp);
-        EXPECT_STREQ(upload.Password, "hunter2");
-    }
-    EXPECT_TRUE(AllZero(upload)) << "after load";
 }
 
 TEST(PasswordProtection, StoredFormFollowsTheSavingSystemAndLoadsEverywhere) {
     const struct {
         const char* password;
         OsVersionClass savedOn;
-        const char* stored;  // nullptr: a protection blob, not the plain hex
+        const char* plainHex;  // the bytes and their zero byte
+        bool blob;             // stored as a protection blob instead
     } cases[] = {
-        {"", kOsWindows98, "00"},
-        {"", kOsWindowsXp, nullptr},
-        {"old password", kOsWindows98, "6f6c642070617373776f726400"},
+        {"", kOsWindows98, "00", false},
+        {"old password", kOsWindows98, "6f6c642070617373776f726400", false},
+        {"", kOsWindowsXp, "00", true},
+        {"s3cret!", kOsWindowsXp, "7333637265742100", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.password) + " saved on " + std::to_string(c.savedOn));
         IniScratch dir;
-        GrabSettings settings = LoadedSettings();
-        SavePassword(settings, c.password, c.savedOn);
-        if (c.stored != nullptr) {
-            EXPECT_EQ(StoredPassword(dir), c.stored);
-            EXPECT_EQ(LoadPassword(settings, kOsWindows98), c.password);
-        } else {
-            EXPECT_NE(StoredPassword(dir), "00");
-        }
-        EXPECT_EQ(LoadPassword(settings, kOsWindowsXp), c.password);
-    }
-}
-
-TEST(PasswordProtection, PlainFormBelowWindows2000) {
-    char hex[kPasswordHexChars];
-    EXPECT_EQ(ProtectPassword("abc", hex, kOsWindowsMe), 4);
-    EXPECT_STREQ(hex, "61626300");
-    char password[kTextChars];
-    EXPECT_EQ(UnprotectPassword("61626300", password, kOsWindowsMe), 4);
-    EXPECT_STREQ(password, "abc");
-}
-
-TEST(PasswordProtection, BlobOnXpDiffersEachSaveAndLoadsBack) {
-    IniScratch dir;
-    GrabSettings settings = LoadedSettings();
-    const char password[] = "s3cret!";
-    SavePassword(settings, password, kOsWindowsXp);
-    std::string first = StoredPassword(dir);
-    EXPECT_EQ(LoadPassword(settings, kOsWindowsXp), password);
-    SavePassword(settings, password, kOsWindowsXp);
-    std::string second = StoredPassword(dir);
-    EXPECT_EQ(LoadPassword(settings, kOsWindowsXp), password);
-
-    const std::string plainHex =
-        "73336372657421"
-        "00";
-    EXPECT_NE(first, plainHex);
-    EXPECT_GT(first.size(), plainHex.size()) << "a protection blob is longer than the plain bytes";
-    EXPECT_EQ(first.find_first_not_of("0123456789abcdef"), std::string::npos) << first;
-    EXPECT_NE(first, second) << "every blob is new";
-
-    // Neither the password nor its plain hex form is anywhere in the file.
-    std::string bytes = dir.ReadIni();
-    EXPECT_EQ(bytes.find(password), std::string::npos);
-    EXPECT_EQ(bytes.find("7333637265742100"), std::string::npos);
-
-    char hex[kPasswordHexChars];
-    EXPECT_GT(ProtectPassword(password, hex, kOsWindowsXp), 8);
-}
-
-TEST(PasswordProtection, HandEditedStoredTexts) {
-    const struct {
-        const char* stored;
-        const char* password;
-    } cases[] = {
-        {"6162630", "abc"},  // an odd last digit is ignored
-        {"616263", "abc"},   // no zero byte: one is always added
-        {"41zz42", "A"},     // a pair that is not hex decodes to 0, which ends the text
-        {"4a4B00", "JK"},    // upper-case digits read as hex
-        {"zz", ""},         {"", ""},
-    };
-    for (OsVersionClass osClass : {kOsWindows98, kOsWindowsXp}) {
-        for (const auto& c : cases) {
-            IniScratch dir;
-            dir.WriteIni(std::string("[Upload]\r\nPassword=") + c.stored + "\r\n");
-            GrabSettings settings = LoadedSettings();
-            EXPECT_EQ(LoadPassword(settings, osClass), c.password) << c.stored << " " << osClass;
-        }
-    }
-}
-
-TEST(PasswordProtection, LongStoredTextStaysInItsBuffers) {
-    for (OsVersionClass osClass : {kOsWindows98, kOsWindowsXp}) {
-        IniScratch dir;
-        dir.WriteIni("[Upload]\r\nPassword=" + std::string(5000, '4') +
-                     "\r\nServer=" + std::string(5000, 's') + "\r\n");
-        GrabSettings settings = LoadedSettings();
+        GrabSettings settings(false);
+        settings.Load(kOsWindows98);
         UploadSettings upload;
         UploadWipe wipe(upload);
-        LoadUpload(settings, upload, osClass);
-        EXPECT_EQ(std::string(upload.Password), std::string(kTextChars - 1, 'D'));
-        EXPECT_EQ(std::string(upload.Server), std::string(kTextChars - 1, 's'));
+        CopyText(upload.Password, c.password);
+        SaveUpload(settings, upload, c.savedOn);
+        EXPECT_EQ(StoredPassword() == c.plainHex, !c.blob) << StoredPassword();
+        // The plain form reads back everywhere, a blob from Windows 2000 on.
+        for (OsVersionClass loadOn : {kOsWindows98, kOsWindowsXp}) {
+            if (!c.blob || loadOn >= kOsWindows2000) {
+                LoadUpload(settings, upload, loadOn);
+                EXPECT_STREQ(upload.Password, c.password) << loadOn;
+            }
+        }
     }
 }
