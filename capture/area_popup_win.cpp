@@ -40,6 +40,7 @@ bool ScreenGrab::ToggleAreaPopup() {
             SetWindowRgn(window_, nullptr, TRUE);  // the whole window again
         }
         SetWindowTextA(window_, "");
+        windowBeforePopup_ = GetForegroundWindow();
         ShowWindow(window_, SW_SHOW);
         // Keyboard input, Escape above all, goes to the popup from here.
         BringToForeground(window_);
@@ -58,10 +59,6 @@ bool ScreenGrab::ToggleAreaPopup() {
     RestoreWindowTitle();
     ConcealMainWindow();
     ShowWindow(window_, SW_HIDE);
-    // What lay beneath the popup must be painted again before the copy: ask the
-    // windows there to paint now rather than whenever their threads get to it.
-    RedrawWindow(nullptr, &capturedImage.rect, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return true;
 }
 
@@ -83,10 +80,14 @@ void ScreenGrab::AbandonAreaPopup() {
     tray_.SetPopup(nullptr);
     areaPopupShown = false;
     RestoreWindowTitle();
-    // Hidden first, so that the keyboard focus leaves it: an invisible window
-    // keeping the focus would take the user's next Escape as Exit.
+    // The keyboard goes back to the window that had it before the popup: an
+    // invisible window keeping the focus would take the user's next Escape as
+    // Exit.
     ShowWindow(window_, SW_HIDE);
     ConcealMainWindow();
+    if (windowBeforePopup_ != window_ && IsWindowVisible(windowBeforePopup_)) {
+        SetForegroundWindow(windowBeforePopup_);
+    }
 }
 
 void ScreenGrab::RestoreWindowTitle() {

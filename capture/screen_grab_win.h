@@ -71,4 +71,7 @@ private:
     const GrabSettings& settings_;
     TrayIcon& tray_;
     HWND window_ = nullptr;
+    // The foreground window when the area popup appeared; it gets the
+    // keyboard back when the popup is abandoned.
+    HWND windowBeforePopup_ = nullptr;
 };

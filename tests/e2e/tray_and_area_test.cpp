@@ -1,0 +1,262 @@
+// A person's use of the tray icon and of the rectangular-area popup: clicks
+// on the icon in Wine's own tray window (there is no desktop shell here), and
+// an area placed with the mouse between two presses of the hot key.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "tests/support/pixelnook_driver.h"
+#include "tests/support/test_windows.h"
+
+using namespace e2e;
+using testwin::DialogWithChild;
+using testwin::Pump;
+
+namespace {
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr char kStatusText[] = "Use Win+F10 to take a Rectangular Area screen grab";
+
+std::string Ini(const std::string& properties) {
+    return "[Properties]\r\nFirstTime=0\r\nSettingsOnStart=0\r\nSnapType=5\r\n" + properties +
+           "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
+}
+
+// Without a desktop shell Wine shows tray icons in a window of its own, one
+// child per icon, the newest last.
+std::vector<HWND> TrayIcons() {
+    std::vector<HWND> icons;
+    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    for (HWND icon = FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr);
+         tray != nullptr && icon != nullptr;
+         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr)) {
+        icons.push_back(icon);
+    }
+    return icons;
+}
+
+// One mouse event at a point of the screen, as the mouse itself reports it.
+void Mouse(DWORD flags, POINT at) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    Pump(50);
+}
+
+// Presses the left button at one point and lets go at another, moving the
+// mouse there in small steps as a hand would.
+void Drag(POINT from, POINT to) {
+    Mouse(0, from);
+    Mouse(MOUSEEVENTF_LEFTDOWN, from);
+    for (int step = 1; step <= 10; ++step) {
+        Mouse(0, {from.x + (to.x - from.x) * step / 10, from.y + (to.y - from.y) * step / 10});
+    }
+    Mouse(MOUSEEVENTF_LEFTUP, to);
+    Pump(200);
+}
+
+RECT WindowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// Keeps the test's own windows answering meanwhile: showing the popup sends
+// them activation messages and waits for the answers.
+bool IsRect(HWND window, RECT expected) {
+    Pump(20);
+    const RECT rect = WindowRect(window);
+    return IsWindowVisible(window) && EqualRect(&rect, &expected);
+}
+
+// The grab's pixel at (x, y) from the top-left of a 32-bit bottom-up BMP.
+COLORREF BmpPixel(const std::string& bmp, LONG width, LONG height, LONG x, LONG y) {
+    const size_t at = 54 + 4 * (size_t(height - 1 - y) * size_t(width) + size_t(x));
+    return RGB(uint8_t(bmp[at + 2]), uint8_t(bmp[at + 1]), uint8_t(bmp[at]));
+}
+
+// Whether the folder holds nothing but the settings file.
+bool NoGrabStored(const ScratchDir& dir) {
+    const auto names = dir.List();
+    return names.size() == 1 && names[0] == "Pixelnook.ini";
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void PressHotKey(POINT at) {
+    SetCursorPos(at.x, at.y);
+    Pump(100);
+    PressKeys({VK_LWIN, VK_F10});
+    Pump(300);
+}
+
+}  // namespace
+
+TEST(TrayIcon, ShownOnlyWithSystrayAndItsMenuEndsTheProgram) {
+    for (bool systray : {false, true}) {
+        SCOPED_TRACE(systray ? "Systray=1" : "Systray=0");
+        ScratchDir dir;
+        PixelnookProcess pixelnook;
+        const size_t before = TrayIcons().size();
+        ASSERT_TRUE(pixelnook.Start(dir, Ini(systray ? "Systray=1\r\n" : "Systray=0\r\n")));
+        ASSERT_NE(pixelnook.WaitForMainWindow(), nullptr);
+        if (!systray) {
+            Pump(1000);
+            EXPECT_EQ(TrayIcons().size(), before);
+            continue;
+        }
+        ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before + 1; }));
+        const RECT icon = WindowRect(TrayIcons().back());
+        const POINT centre = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+        Mouse(MOUSEEVENTF_RIGHTDOWN, centre);
+        Mouse(MOUSEEVENTF_RIGHTUP, centre);
+        ASSERT_TRUE(WaitUntil([&] { return pixelnook.Find("#32768") != nullptr; }));
+        PressKeys({'X'});  // E&xit
+        DWORD exitCode = 1;
+        ASSERT_TRUE(pixelnook.WaitForExit(&exitCode));
+        EXPECT_EQ(exitCode, 0u);
+    }
+}
+
+TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
+    // The red child covers the screen from (261, 201) to (361, 241).
+    DialogWithChild scene(200, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed);
+    // An ordinary window, so that the popup comes above it.
+    SetWindowPos(scene.parent, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    AppDefault noGdiplus("DllOverrides", "gdiplus", "");
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+    ASSERT_TRUE(pixelnook.Start(dir, Ini("StoreFile=1\r\n")));
+    HWND popup = pixelnook.WaitForMainWindow();
+    ASSERT_NE(popup, nullptr);
+
+    // First press: a 64 x 64 frame centred on the cursor, nothing stored.
+    PressHotKey({300, 260});
+    ASSERT_TRUE(WaitUntil([&] { return IsRect(popup, {268, 228, 332, 292}); }));
+    // Dragged by its inside, then sized by its bottom-right corner.
+    Drag({300, 260}, {320, 250});
+    ASSERT_TRUE(WaitUntil([&] { return IsRect(popup, {288, 218, 352, 282}); }));
+    Drag({350, 280}, {380, 300});
+    ASSERT_TRUE(WaitUntil([&] { return IsRect(popup, {288, 218, 382, 302}); }));
+    EXPECT_TRUE(NoGrabStored(dir));
+
+    // Second press: exactly the area beneath the frame, the frame not in it,
+    // and the cursor back where it was.
+    PressHotKey({450, 350});
+    const std::string path = dir.FilePath("screencap_001.bmp");
+    std::string bmp;
+    ASSERT_TRUE(WaitUntil([&] {
+        Pump(20);
+        bmp = ReadFile(path);
+        return bmp.size() == 54 + 94 * 84 * 4;
+    }));
+    for (LONG y = 0; y < 84; ++y) {
+        for (LONG x = 0; x < 94; ++x) {
+            const COLORREF expected = x < 73 && y < 23 ? kRed : kBlue;
+            ASSERT_EQ(BmpPixel(bmp, 94, 84, x, y), expected) << x << ", " << y;
+        }
+    }
+    POINT cursor = {};
+    EXPECT_TRUE(WaitUntil([&] {
+        GetCursorPos(&cursor);
+        return cursor.x == 450 && cursor.y == 350;
+    })) << cursor.x
+        << ", " << cursor.y;
+    EXPECT_EQ(WindowText(popup), std::string(kStatusText) + " - Pixelnook Beta 0.4.0");
+}
+
+TEST(AreaGrab, EscapeAbandonsItAndGivesUpTheKeyboard) {
+    // The window the user was working in before placing the area.
+    DialogWithChild scene(600, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed);
+    SetForegroundWindow(scene.parent);
+    AppDefault noGdiplus("DllOverrides", "gdiplus", "");
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+    ASSERT_TRUE(pixelnook.Start(dir, Ini("StoreFile=1\r\n")));
+    HWND popup = pixelnook.WaitForMainWindow();
+    ASSERT_NE(popup, nullptr);
+    PressHotKey({300, 260});
+    ASSERT_TRUE(WaitUntil([&] { return IsRect(popup, {268, 228, 332, 292}); }));
+    // The Settings command is ignored while an area is being placed.
+    PostMessageA(popup, WM_COMMAND, 40001, 0);
+    Pump(500);
+    EXPECT_EQ(pixelnook.Find("#32770"), nullptr);
+
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] {
+        Pump(20);
+        return !IsWindowVisible(popup);
+    }));
+    // The keyboard is back with the window the user works in, so a second
+    // Escape is that window's: it must not reach the invisible main window and
+    // end the program.
+    EXPECT_TRUE(WaitUntil([&] {
+        Pump(20);
+        return GetForegroundWindow() == scene.parent;
+    }));
+    PressKeys({VK_ESCAPE});
+    Pump(1000);
+    EXPECT_TRUE(pixelnook.IsRunning());
+    EXPECT_TRUE(NoGrabStored(dir));
+
+    // The next press starts afresh at the cursor.
+    PressHotKey({500, 400});
+    EXPECT_TRUE(WaitUntil([&] { return IsRect(popup, {468, 368, 532, 432}); }));
+}
+
+TEST(AreaGrab, TheTaskbarButtonStaysThroughEveryEnding) {
+    AppDefault noGdiplus("DllOverrides", "gdiplus", "");
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+    ASSERT_TRUE(pixelnook.Start(dir, Ini("StoreFile=1\r\nTaskbar=1\r\n")));
+    HWND window = pixelnook.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] {
+        Pump(20);
+        return IsWindowVisible(window) != FALSE;
+    }));
+
+    // A frame sized down to nothing: no grab, the cursor comes back, and the
+    // window keeps its taskbar presence.
+    PressHotKey({300, 260});
+    ASSERT_TRUE(WaitUntil([&] { return IsRect(window, {268, 228, 332, 292}); }));
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PressHotKey({310, 270});
+    POINT cursor = {};
+    EXPECT_TRUE(WaitUntil([&] {
+        Pump(20);
+        GetCursorPos(&cursor);
+        return cursor.x == 310 && cursor.y == 270;
+    })) << cursor.x
+        << ", " << cursor.y;
+    EXPECT_TRUE(WaitUntil([&] {
+        Pump(20);
+        return IsWindowVisible(window) != FALSE;
+    }));
+
+    // A whole cycle: shown, taken, and back to the status title.
+    PressHotKey({300, 260});
+    ASSERT_TRUE(WaitUntil([&] { return IsRect(window, {268, 228, 332, 292}); }));
+    PressHotKey({300, 260});
+    ASSERT_TRUE(WaitUntil([&] {
+        Pump(20);
+        return !NoGrabStored(dir);
+    }));
+    EXPECT_TRUE(WaitUntil([&] {
+        Pump(20);
+        return IsWindowVisible(window) != FALSE;
+    }));
+    EXPECT_EQ(WindowText(window), std::string(kStatusText) + " - Pixelnook Beta 0.4.0");
+}
