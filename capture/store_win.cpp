@@ -98,8 +98,10 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
     }
 
     const auto& store = options.FileStore;
-    CurrentDirectoryChange inStorageDirectory(store.Dir);
+    // Asked (and GDI+ bound) before the storage folder becomes current, so a
+    // gdiplus.dll lying among the grabs is never the one loaded.
     const bool gdiplus = IsGdiplusAvailable();
+    CurrentDirectoryChange inStorageDirectory(store.Dir);
     const char* extension = gdiplus ? store.Ext : kWrittenWithoutGdiplus;
 
     char pattern[kPathChars];

@@ -134,6 +134,89 @@ std::string Identify(const std::string& windowsPath) {
     return text;
 }
 
+// Watches calls through the bound GDI+ table: each wrapper records what the
+// program hands GDI+ and calls the real function.
+struct SaveCall {
+    std::string path;
+    UINT parameterCount = 0;
+    LONG quality = -1;
+    LONG compression = -1;
+    gdip::PixelFormat format = 0;
+};
+struct ItemCall {
+    PROPID id;
+    ULONG length;
+    WORD type;
+    std::string text;
+};
+GdiplusFunctions g_real;
+std::vector<SaveCall> g_saves;
+std::vector<ItemCall> g_items;
+int g_failSave = -1;  // this save (0 the first) reports a full disk after writing
+
+gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const CLSID* encoder,
+                                const gdip::EncoderParameters* parameters) {
+    SaveCall call;
+    char narrow[MAX_PATH] = "";
+    WideCharToMultiByte(CP_ACP, 0, path, -1, narrow, sizeof narrow, nullptr, nullptr);
+    call.path = narrow;
+    using GetFormat = gdip::GpStatus(WINAPI*)(gdip::GpImage*, gdip::PixelFormat*);
+    auto getFormat = reinterpret_cast<GetFormat>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("gdiplus.dll"), "GdipGetImagePixelFormat")));
+    getFormat(image, &call.format);
+    if (parameters != nullptr) {
+        call.parameterCount = parameters->Count;
+        for (UINT i = 0; i < parameters->Count; ++i) {
+            const gdip::EncoderParameter& p = parameters->Parameter[i];
+            EXPECT_EQ(p.NumberOfValues, 1u);
+            EXPECT_EQ(p.Type, static_cast<ULONG>(gdip::EncoderParameterValueTypeLong));
+            const LONG value = *static_cast<const LONG*>(p.Value);
+            (i == 0 ? call.quality : call.compression) = value;
+        }
+    }
+    const bool fail = static_cast<int>(g_saves.size()) == g_failSave;
+    g_saves.push_back(call);
+    const gdip::GpStatus status = g_real.GdipSaveImageToFile(image, path, encoder, parameters);
+    return fail ? gdip::Win32Error : status;
+}
+
+gdip::GpStatus WINAPI WatchItem(gdip::GpImage* image, const gdip::PropertyItem* item) {
+    g_items.push_back({item->id, item->length, item->type,
+                       std::string(static_cast<const char*>(item->value), item->length)});
+    return g_real.GdipSetPropertyItem(image, item);
+}
+
+gdip::GpStatus WINAPI RefuseIndexed(INT width, INT height, INT stride, gdip::PixelFormat format,
+                                    BYTE* pixels, gdip::GpBitmap** bitmap) {
+    if (format == PixelFormat8bppIndexed)
+        return gdip::OutOfMemory;
+    return g_real.GdipCreateBitmapFromScan0(width, height, stride, format, pixels, bitmap);
+}
+
+// Every library the binding loads, with the current directory at the time.
+std::vector<std::pair<std::string, std::string>> g_loads;
+
+HMODULE WINAPI WatchLoad(LPCSTR name) {
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof current, current);
+    g_loads.emplace_back(name, current);
+    return LoadLibraryA(name);
+}
+
+class Watch {
+public:
+    Watch() {
+        g_real = Gdip();
+        g_saves.clear();
+        g_items.clear();
+        g_failSave = -1;
+        GdiplusFunctions& table = GdiplusLibrary().functions;
+        table.GdipSaveImageToFile = WatchSave;
+        table.GdipSetPropertyItem = WatchItem;
+    }
+    ~Watch() { GdiplusLibrary().functions = g_real; }
+};
+
 }  // namespace
 
 TEST(GdiplusStore, EachTypeWritesItsFileAndAQuarterSizeThumbnail) {
@@ -156,4 +239,102 @@ TEST(GdiplusStore, EachTypeWritesItsFileAndAQuarterSizeThumbnail) {
         EXPECT_EQ(Identify(folder / ("t" + name)), std::string(t.format) + " 16x12");
     }
     grab.ReleaseGrab();
+}
+
+TEST(GdiplusStore, FullSizeSaveGetsEncoderSettingsAndImageInformation) {
+    ASSERT_TRUE(IsGdiplusAvailable());
+    StorageFolder folder("params");
+    GrabSettings appSettings(true);
+    ScreenGrab grab(appSettings);
+    // Quality only for JPEG; compression only for TIFF (CCITT4 is 4), the
+    // others pass LZW (2). The thumbnail gets the encoder's defaults.
+    const struct {
+        const char* ext;
+        LONG quality;
+        LONG compression;
+    } types[] = {{"jpg", 75, 2}, {"tif", 100, 4}, {"png", 100, 2}};
+    for (const auto& t : types) {
+        SCOPED_TRACE(t.ext);
+        InstallPicture(grab, 40, 20, [](int, int) { return Opaque(kGrey); });
+        GrabSettings s = StoreSettings(folder, t.ext);
+        s.FileStore.Quality = 75;
+        s.FileStore.Compression = 2;
+        snprintf(s.Info.Title, sizeof s.Info.Title, "Title");
+        snprintf(s.Info.Artist, sizeof s.Info.Artist, "Artist");
+        Watch watch;
+        Store(grab, s);
+        ASSERT_EQ(g_saves.size(), 2u);
+        EXPECT_EQ(g_saves[0].parameterCount, 2u);
+        EXPECT_EQ(g_saves[0].quality, t.quality);
+        EXPECT_EQ(g_saves[0].compression, t.compression);
+        EXPECT_EQ(g_saves[1].parameterCount, 0u);
+        EXPECT_EQ(g_saves[1].path, "t" + g_saves[0].path);
+        // Empty texts are left out; the date (UTC, seconds 00) and software
+        // items are always there.
+        ASSERT_EQ(g_items.size(), 4u);
+        const PROPID ids[] = {0x0320, 0x013B, 0x0132, 0x0131};
+        const char* texts[] = {"Title", "Artist", nullptr, "Pixelnook Beta 0.4.0"};
+        for (size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(g_items[i].id, ids[i]);
+            EXPECT_EQ(g_items[i].type, 2);  // ASCII
+            EXPECT_EQ(g_items[i].length, strlen(g_items[i].text.c_str()) + 1);
+            if (texts[i] != nullptr)
+                EXPECT_STREQ(g_items[i].text.c_str(), texts[i]);
+        }
+        SYSTEMTIME now = {};
+        GetSystemTime(&now);
+        char year[8];
+        snprintf(year, sizeof year, "%4.4d:", now.wYear);
+        EXPECT_EQ(g_items[2].text.size(), 20u);
+        EXPECT_EQ(g_items[2].text.substr(0, 5), year);
+        EXPECT_EQ(g_items[2].text.substr(16), std::string(":00", 4));
+    }
+    grab.ReleaseGrab();
+}
+
+TEST(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
+    ASSERT_TRUE(IsGdiplusAvailable());
+    StorageFolder folder("noencoder");
+    GrabSettings appSettings(true);
+    ScreenGrab grab(appSettings);
+    InstallPicture(grab, 8, 8, [](int, int) { return Opaque(kGrey); });
+    GdiplusSaveOptions options;
+    options.mimeType = "image/x-pixelnook";
+    const std::string path = folder / "none.pxn";
+    Watch watch;
+    EXPECT_FALSE(SaveWithGdiplus(path.c_str(), grab.capturedImage.dibSection.Get(),
+                                 grab.capturedImage.memoryDc.Get(), appSettings, options));
+    EXPECT_TRUE(g_saves.empty());
+    EXPECT_FALSE(folder.Holds("none.pxn"));
+    EXPECT_FALSE(folder.Holds("tnone.pxn"));
+    grab.ReleaseGrab();
+}
+
+TEST(GdiplusBinding, LoadedBesideTheProgramThenByNameBeforeTheStorageFolderIsCurrent) {
+    // A gdiplus.dll planted among the grabs must never be the one loaded, so
+    // no library may be loaded while the storage folder is current.
+    StorageFolder folder("planted");
+    GrabSettings appSettings(true);
+    ScreenGrab grab(appSettings);
+    InstallPicture(grab, 8, 8, [](int, int) { return Opaque(kGrey); });
+    GdiplusBinding& binding = GdiplusLibrary();
+    binding.Forget();
+    binding.loader = WatchLoad;
+    g_loads.clear();
+    Store(grab, StoreSettings(folder, "png"));
+    Store(grab, StoreSettings(folder, "png"));
+    binding.loader = nullptr;
+    grab.ReleaseGrab();
+
+    char program[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    *(strrchr(program, '\\') + 1) = '\0';
+    // Nothing lies beside the test program, so the name is tried next; the
+    // second store loads nothing.
+    ASSERT_EQ(g_loads.size(), 2u);
+    EXPECT_EQ(g_loads[0].first, std::string(program) + "gdiplus.dll");
+    EXPECT_EQ(g_loads[1].first, "gdiplus.dll");
+    for (const auto& load : g_loads)
+        EXPECT_NE(_stricmp(load.second.c_str(), folder.Path().c_str()), 0) << load.first;
+    EXPECT_TRUE(folder.Holds("screencap_002.png"));
 }
