@@ -54,7 +54,14 @@ bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, 
     }
     const auto fileHeader = BmpFileHeaderBytes(header);
     const auto infoHeader = BitmapHeaderBytes(header);
-    return WriteAll(file.Get(), fileHeader.data(), static_cast<DWORD>(fileHeader.size())) &&
-           WriteAll(file.Get(), infoHeader.data(), static_cast<DWORD>(infoHeader.size())) &&
-           WriteAll(file.Get(), pixels.get(), header.sizeImage);
+    const bool whole =
+        WriteAll(file.Get(), fileHeader.data(), static_cast<DWORD>(fileHeader.size())) &&
+        WriteAll(file.Get(), infoHeader.data(), static_cast<DWORD>(infoHeader.size())) &&
+        WriteAll(file.Get(), pixels.get(), header.sizeImage);
+    if (!whole) {
+        // A full disk: a cut-off picture is worse than none.
+        file.Reset();
+        DeleteFileA(path);
+    }
+    return whole;
 }

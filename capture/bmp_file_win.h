@@ -12,5 +12,6 @@ bool MakeBitmapInfo(HBITMAP bitmap, BitmapHeader& header);
 
 // Reads the bitmap's pixels through dc (the grab's memory device context) and
 // writes the file, replacing any file of that name. False when nothing was
-// written: no memory for the pixels, unreadable pixels or no file.
+// written: no memory for the pixels, unreadable pixels, no file, or a write
+// that failed (the partly written file is removed again).
 bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, HDC dc);

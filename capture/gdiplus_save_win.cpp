@@ -130,6 +130,9 @@ gdip::GpStatus SaveImageFile(GdipImage& image, const CLSID& encoder,
     }
     const gdip::GpStatus status =
         image.Record(Gdip().GdipSaveImageToFile(image.Native(), wide, &encoder, parameters));
+    if (status != gdip::Ok) {
+        DeleteFileA(path);  // a full disk leaves a cut-off file: nothing is better
+    }
     return status;
 }
 

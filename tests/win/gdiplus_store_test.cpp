@@ -338,3 +338,29 @@ TEST(GdiplusBinding, LoadedBesideTheProgramThenByNameBeforeTheStorageFolderIsCur
         EXPECT_NE(_stricmp(load.second.c_str(), folder.Path().c_str()), 0) << load.first;
     EXPECT_TRUE(folder.Holds("screencap_002.png"));
 }
+
+TEST(GdiplusStore, AFailedSaveLeavesNoFileBehind) {
+    // A full disk: the save writes part of the file and reports failure (here
+    // the whole file is written, then failure reported).
+    ASSERT_TRUE(IsGdiplusAvailable());
+    StorageFolder folder("full");
+    GrabSettings appSettings(true);
+    ScreenGrab grab(appSettings);
+    for (const char* ext : {"bmp", "gif", "jpg", "png", "tif"}) {
+        for (int failing : {0, 1}) {
+            SCOPED_TRACE(std::string(ext) + (failing == 0 ? " picture" : " thumbnail"));
+            folder.Clear();
+            InstallPicture(grab, 16, 8, [](int, int) { return Opaque(kGrey); });
+            GrabSettings s = StoreSettings(folder, ext);
+            s.FileStore.Reduction = 4;
+            Watch watch;
+            g_failSave = failing;
+            Store(grab, s);
+            ASSERT_EQ(g_saves.size(), 2u);
+            const std::string name = std::string("screencap_001.") + ext;
+            EXPECT_EQ(folder.Holds(name), failing != 0);
+            EXPECT_EQ(folder.Holds("t" + name), failing != 1);
+        }
+    }
+    grab.ReleaseGrab();
+}
