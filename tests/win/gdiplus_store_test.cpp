@@ -142,6 +142,8 @@ struct SaveCall {
     LONG quality = -1;
     LONG compression = -1;
     gdip::PixelFormat format = 0;
+    // For an 8-bit image: the alpha of the palette entry of its first pixel.
+    int firstEntryAlpha = -1;
 };
 struct ItemCall {
     PROPID id;
@@ -164,6 +166,20 @@ gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const C
     auto getFormat = reinterpret_cast<GetFormat>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("gdiplus.dll"), "GdipGetImagePixelFormat")));
     getFormat(image, &call.format);
+    if (call.format == PixelFormat8bppIndexed) {
+        auto* bitmap = static_cast<gdip::GpBitmap*>(image);
+        const gdip::GpRect first(0, 0, 1, 1);
+        gdip::BitmapData data = {};
+        PaletteBlock palette;
+        if (g_real.GdipBitmapLockBits(bitmap, &first, gdip::ImageLockModeRead,
+                                      PixelFormat8bppIndexed, &data) == gdip::Ok) {
+            const uint8_t index = *static_cast<const uint8_t*>(data.Scan0);
+            g_real.GdipBitmapUnlockBits(bitmap, &data);
+            if (g_real.GdipGetImagePalette(image, reinterpret_cast<gdip::ColorPalette*>(&palette),
+                                           sizeof palette) == gdip::Ok)
+                call.firstEntryAlpha = static_cast<int>(palette.entries[index] >> 24);
+        }
+    }
     if (parameters != nullptr) {
         call.parameterCount = parameters->Count;
         for (UINT i = 0; i < parameters->Count; ++i) {
@@ -216,6 +232,42 @@ public:
     }
     ~Watch() { GdiplusLibrary().functions = g_real; }
 };
+
+// A file read back through GDI+: its pixel format, palette size and pixels
+// (top-down, 0xAARRGGBB).
+struct ReadBack {
+    gdip::PixelFormat format = 0;
+    INT paletteBytes = 0;
+    int width = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t At(int x, int y) const { return pixels.at(static_cast<size_t>(y * width + x)); }
+};
+
+ReadBack ReadWithGdiplus(const std::string& path) {
+    ReadBack result;
+    ULONG_PTR token = 0;
+    const gdip::GdiplusStartupInput input;
+    Gdip().GdiplusStartup(&token, &input, nullptr);
+    {
+        wchar_t wide[kPathChars];
+        WidenPath(path.c_str(), wide);
+        ImagePtr image = ImageFromFile(wide);
+        if (image) {
+            using GetFormat = gdip::GpStatus(WINAPI*)(gdip::GpImage*, gdip::PixelFormat*);
+            reinterpret_cast<GetFormat>(reinterpret_cast<void*>(
+                GetProcAddress(GetModuleHandleA("gdiplus.dll"), "GdipGetImagePixelFormat")))(
+                image->Native(), &result.format);
+            Gdip().GdipGetImagePaletteSize(image->Native(), &result.paletteBytes);
+            LockedBits bits(*image, gdip::ImageLockModeRead, kFormatArgb);
+            const ArgbView view = bits.Argb();
+            result.width = view.width;
+            for (int y = 0; bits && y < view.height; ++y)
+                result.pixels.insert(result.pixels.end(), view.Row(y), view.Row(y) + view.width);
+        }
+    }
+    Gdip().GdiplusShutdown(token);
+    return result;
+}
 
 }  // namespace
 
@@ -361,6 +413,127 @@ TEST(GdiplusStore, AFailedSaveLeavesNoFileBehind) {
             EXPECT_EQ(folder.Holds(name), failing != 0);
             EXPECT_EQ(folder.Holds("t" + name), failing != 1);
         }
+    }
+    grab.ReleaseGrab();
+}
+
+TEST(GdiplusStore, PngAndTiffCarryTheBackgroundAsAlpha) {
+    // Left half the fill colour (magenta), then one pixel one level off it,
+    // then grey; the capture's alpha bytes are 0x80 in the top row only.
+    ASSERT_TRUE(IsGdiplusAvailable());
+    StorageFolder folder("alpha");
+    GrabSettings appSettings(true);
+    ScreenGrab grab(appSettings);
+    auto colour = [](int x) { return x < 4 ? 0xFF00FFu : x == 4 ? 0xFE00FFu : kGrey; };
+    for (const char* ext : {"png", "tif"}) {
+        for (bool alphaFilled : {false, true}) {
+            SCOPED_TRACE(std::string(ext) + (alphaFilled ? " captured alpha" : " colour key"));
+            folder.Clear();
+            InstallPicture(grab, 8, 4, [&](int x, int y) {
+                return (y == 0 ? 0x80000000u : 0xFF000000u) | colour(x);
+            });
+            GrabSettings s = StoreSettings(folder, ext);
+            s.Thumbnail.Thumb = false;
+            s.BkgndFill.TransFill = true;
+            s.BkgndFill.Color = kMagenta;
+            Store(grab, s, alphaFilled);
+            const ReadBack file = ReadWithGdiplus(folder / (std::string("screencap_001.") + ext));
+            ASSERT_EQ(file.pixels.size(), 32u);
+            for (int y = 0; y < 4; ++y) {
+                for (int x = 0; x < 8; ++x) {
+                    const uint32_t alpha =
+                        alphaFilled ? (y == 0 ? 0x80u : 0xFFu) : (x < 4 ? 0u : 0xFFu);
+                    EXPECT_EQ(file.At(x, y) >> 24, alpha) << x << "," << y;
+                    if (alpha == 0xFF)
+                        EXPECT_EQ(file.At(x, y) & 0xFFFFFFu, colour(x)) << x << "," << y;
+                }
+            }
+        }
+    }
+    grab.ReleaseGrab();
+}
+
+TEST(GdiplusStore, GifReductionsWriteIndexedFiles) {
+    // Magenta background (the fill colour, made transparent), red and blue.
+    ASSERT_TRUE(IsGdiplusAvailable());
+    StorageFolder folder("gif");
+    GrabSettings appSettings(true);
+    ScreenGrab grab(appSettings);
+    const struct {
+        int reduction;
+        uint32_t red;  // what the red and blue pixels read back as
+        uint32_t blue;
+    } methods[] = {
+        {1, 0xFF4C4C4C, 0xFF1D1D1D},  // grayscale: levels 76 and 29
+        // Median cut: the means of the coarse histogram's boxes.
+        {2, 0xFFFE0204, 0xFF0202FC},
+        {3, 0xFFFE0204, 0xFF0202FC},
+        {4, 0xFFFF0000, 0xFF0000FF},
+        {5, 0xFFFF0000, 0xFF0000FF},
+    };
+    for (const auto& m : methods) {
+        SCOPED_TRACE(m.reduction);
+        folder.Clear();
+        InstallPicture(grab, 8, 4, [](int x, int y) {
+            return Opaque(x < 4 ? 0xFF00FF : y < 2 ? 0xFF0000 : 0x0000FF);
+        });
+        GrabSettings s = StoreSettings(folder, "gif");
+        s.FileStore.Reduction = m.reduction;
+        s.BkgndFill.TransFill = true;
+        s.BkgndFill.Color = kMagenta;
+        {
+            Watch watch;
+            Store(grab, s);
+            // Wine's GIF encoder drops the transparent entry, so it is checked
+            // in the image handed to it: the background's entry has alpha 0.
+            ASSERT_EQ(g_saves.size(), 2u);
+            for (const SaveCall& save : g_saves)
+                EXPECT_EQ(save.firstEntryAlpha, 0) << save.path;
+        }
+        for (const char* name : {"screencap_001.gif", "tscreencap_001.gif"}) {
+            const ReadBack file = ReadWithGdiplus(folder / name);
+            EXPECT_EQ(file.format, static_cast<gdip::PixelFormat>(PixelFormat8bppIndexed)) << name;
+        }
+        const ReadBack full = ReadWithGdiplus(folder / "screencap_001.gif");
+        EXPECT_EQ(full.At(5, 0), m.red);
+        EXPECT_EQ(full.At(5, 3), m.blue);
+    }
+    grab.ReleaseGrab();
+}
+
+TEST(GdiplusStore, GifReductionIsSkippedWhenGdiplusCannotMakeTheBitmap) {
+    // The halftone method is saved twice with transparency (the second time
+    // after MakeHalftoneTransparent); a reduction whose 8-bit bitmap GDI+
+    // refuses saves the 32-bit image instead.
+    ASSERT_TRUE(IsGdiplusAvailable());
+    StorageFolder folder("skip");
+    GrabSettings appSettings(true);
+    ScreenGrab grab(appSettings);
+    const struct {
+        int reduction;
+        bool transparent;
+        bool refuseIndexed;
+        size_t saves;
+        bool indexed;
+    } cases[] = {
+        {0, false, false, 2, false},
+        {0, true, false, 4, false},
+        {4, true, false, 2, true},
+        {4, true, true, 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reduction * 100 + c.transparent * 10 + c.refuseIndexed);
+        InstallPicture(grab, 8, 4, [](int x, int) { return Opaque(x < 4 ? 0xFF00FF : kGrey); });
+        GrabSettings s = StoreSettings(folder, "gif");
+        s.FileStore.Reduction = c.reduction;
+        s.BkgndFill.TransFill = c.transparent;
+        Watch watch;
+        if (c.refuseIndexed)
+            GdiplusLibrary().functions.GdipCreateBitmapFromScan0 = RefuseIndexed;
+        Store(grab, s);
+        ASSERT_EQ(g_saves.size(), c.saves);
+        for (const SaveCall& save : g_saves)
+            EXPECT_EQ(save.format == PixelFormat8bppIndexed, c.indexed) << save.path;
     }
     grab.ReleaseGrab();
 }
