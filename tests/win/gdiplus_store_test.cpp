@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "capture/bmp_file_win.h"
 #include "capture/gdiplus_api_win.h"
 #include "capture/gdiplus_available_win.h"
 #include "capture/gdiplus_save_win.h"
@@ -536,4 +537,69 @@ TEST(GdiplusStore, GifReductionIsSkippedWhenGdiplusCannotMakeTheBitmap) {
             EXPECT_EQ(save.format == PixelFormat8bppIndexed, c.indexed) << save.path;
     }
     grab.ReleaseGrab();
+}
+
+TEST(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
+    ASSERT_TRUE(IsGdiplusAvailable());
+    StorageFolder folder("mark");
+    GrabSettings appSettings(true);
+    ScreenGrab grab(appSettings);
+    // The watermark: 8 x 4, solid green, written as a BMP.
+    InstallPicture(grab, 8, 4, [](int, int) { return Opaque(0x00FF00); });
+    BitmapHeader header;
+    ASSERT_TRUE(MakeBitmapInfo(grab.capturedImage.dibSection.Get(), header));
+    ASSERT_TRUE(WriteBmpFile((folder / "mark.bmp").c_str(), header,
+                             grab.capturedImage.dibSection.Get(),
+                             grab.capturedImage.memoryDc.Get()));
+    const struct {
+        const char* what;
+        int style;
+        bool stretch;      // 25 percent of the full-size picture, aspect kept
+        const char* file;  // the picture checked
+        std::vector<POINT> green;
+        std::vector<POINT> grey;
+    } cases[] = {
+        {"centered", 0, false, "screencap_001.png", {{28, 22}, {35, 25}}, {{27, 22}, {36, 25}}},
+        {"bottom right", 2, false, "screencap_001.png", {{56, 44}, {63, 47}}, {{55, 44}, {56, 43}}},
+        {"tiled", 1, false, "screencap_001.png", {{0, 0}, {16, 0}, {8, 4}}, {{8, 0}, {0, 4}}},
+        // The thumbnail (half size) gets a mark of the full-size picture's 16 x 8.
+        {"thumbnail", 0, true, "tscreencap_001.png", {{9, 9}, {22, 14}}, {{6, 6}, {25, 17}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.Clear();
+        InstallPicture(grab, 8, 4, [](int, int) { return Opaque(0x00FF00); });
+        WriteBmpFile((folder / "mark.bmp").c_str(), header, grab.capturedImage.dibSection.Get(),
+                     grab.capturedImage.memoryDc.Get());
+        InstallPicture(grab, 64, 48, [](int, int) { return Opaque(kGrey); });
+        GrabSettings s = StoreSettings(folder, "png");
+        s.Thumbnail.Percent = 50;
+        s.Thumbnail.WMSame = true;
+        s.Watermark.Watermark = true;
+        snprintf(s.Watermark.File, sizeof s.Watermark.File, "%s", (folder / "mark.bmp").c_str());
+        s.Watermark.Style = c.style;
+        s.Watermark.Corner = 3;
+        s.Watermark.Stretch = c.stretch;
+        s.Watermark.Percent = 25;
+        Store(grab, s);
+        const ReadBack file = ReadWithGdiplus(folder / c.file);
+        ASSERT_FALSE(file.pixels.empty());
+        for (const POINT& p : c.green)
+            EXPECT_EQ(file.At(p.x, p.y), 0xFF00FF00u) << p.x << "," << p.y;
+        for (const POINT& p : c.grey)
+            EXPECT_EQ(file.At(p.x, p.y), Opaque(kGrey)) << p.x << "," << p.y;
+    }
+    grab.ReleaseGrab();
+}
+
+TEST(WidePath, APathThatDoesNotFitIsRefusedNotCut) {
+    const struct {
+        std::string path;
+        bool fits;
+    } cases[] = {{"", false}, {std::string(259, 'a'), true}, {std::string(260, 'a'), false}};
+    for (const auto& c : cases) {
+        wchar_t wide[kPathChars];
+        EXPECT_EQ(WidenPath(c.path.c_str(), wide), c.fits) << c.path.size();
+        EXPECT_EQ(wcslen(wide), c.fits ? c.path.size() : 0u) << c.path.size();
+    }
 }
