@@ -15,3 +15,9 @@ bool MakeBitmapInfo(HBITMAP bitmap, BitmapHeader& header);
 // written: no memory for the pixels, unreadable pixels, no file, or a write
 // that failed (the partly written file is removed again).
 bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, HDC dc);
+
+// The bitmap as a packed DIB (the 40-byte header, then the rows bottom-up) in
+// movable global memory, as the clipboard's CF_DIB takes it; the caller owns
+// it. Null when the bitmap cannot be described or read, or memory runs out.
+// dc is any device context the bitmap is not selected into, or the one it is.
+HGLOBAL MakePackedDib(HBITMAP bitmap, HDC dc);

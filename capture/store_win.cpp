@@ -1,7 +1,7 @@
-// ScreenGrab::StoreGrab: a finished grab goes on the clipboard as a bitmap, or
-// into the next numbered file "Prefix###.Ext" of the storage directory: BMP
-// written by the program itself when GDI+ is missing, else through the GDI+
-// encoding pipeline.
+// ScreenGrab::StoreGrab: a finished grab goes on the clipboard as a bitmap and
+// a packed DIB, or into the next numbered file "Prefix###.Ext" of the storage
+// directory: BMP written by the program itself when GDI+ is missing, else
+// through the GDI+ encoding pipeline.
 //
 // Nothing is stored, and no buffer is overrun, when the directory and name do
 // not fit in a path, when FileStore.Digits is beyond 11 either way, or when the next
@@ -89,6 +89,12 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
         }
         if (EmptyClipboard()) {
             GdiObject<HBITMAP> bitmap(capturedImage.TakeBitmap());
+            // Offered as a packed DIB too: other processes cannot read a
+            // CF_BITMAP under Wine, and programs that want pixels ask for it.
+            GlobalMemory dib(MakePackedDib(bitmap.Get(), capturedImage.memoryDc.Get()));
+            if (dib && SetClipboardData(CF_DIB, dib.Get()) != nullptr) {
+                dib.Release();  // the clipboard owns the memory from here
+            }
             if (SetClipboardData(CF_BITMAP, bitmap.Get()) != nullptr) {
                 bitmap.Release();  // the clipboard owns the bitmap from here
             }

@@ -1,0 +1,95 @@
+// A grab put on the clipboard read by another process, as a person pasting it
+// into another program would: under Wine only the packed DIB crosses.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "capture/screen_grab_win.h"
+
+namespace {
+
+constexpr char kReaderVariable[] = "PIXELNOOK_CLIPBOARD_READER";
+constexpr int kWidth = 10;
+constexpr int kHeight = 6;
+
+// Top half red, bottom half blue; the DIB section's rows are bottom-up.
+void InstallPicture(ScreenGrab& grab) {
+    CapturedImage& image = grab.capturedImage;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = kHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    image.memoryDc.Reset(CreateCompatibleDC(nullptr));
+    image.dibSection.Reset(
+        CreateDIBSection(image.memoryDc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    for (int row = 0; row < kHeight; ++row) {
+        for (int x = 0; x < kWidth; ++x)
+            static_cast<uint32_t*>(bits)[row * kWidth + x] =
+                row < kHeight / 2 ? 0x0000FF : 0xFF0000;
+    }
+    image.previousBitmap = SelectObject(image.memoryDc.Get(), image.dibSection.Get());
+    image.rect = {0, 0, kWidth, kHeight};
+}
+
+// The reading side, run in a second process: the CF_DIB as stored.
+void ReadAsAnotherProcess() {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HGLOBAL memory = GetClipboardData(CF_DIB);
+    ASSERT_NE(memory, nullptr);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(memory));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->biSize, 40u);
+    EXPECT_EQ(header->biWidth, kWidth);
+    EXPECT_EQ(header->biHeight, kHeight);
+    EXPECT_EQ(header->biBitCount, 32);
+    ASSERT_GE(GlobalSize(memory), 40u + kWidth * kHeight * 4u);
+    const auto* pixels = reinterpret_cast<const uint32_t*>(header + 1);
+    EXPECT_EQ(pixels[0] & 0xFFFFFF, 0x0000FFu);                     // bottom row blue
+    EXPECT_EQ(pixels[kWidth * kHeight - 1] & 0xFFFFFF, 0xFF0000u);  // top row red
+    GlobalUnlock(memory);
+    CloseClipboard();
+}
+
+}  // namespace
+
+TEST(ClipboardStore, AnotherProcessReadsTheGrabAsDib) {
+    if (getenv(kReaderVariable) != nullptr) {
+        ReadAsAnotherProcess();
+        return;
+    }
+    GrabSettings settings(false);
+    ScreenGrab grab(settings);
+    InstallPicture(grab);
+    GrabSettings options(false);
+    options.Properties.StoreFile = false;
+    ASSERT_TRUE(grab.StoreGrab(options, false, nullptr, nullptr));
+    grab.ReleaseGrab();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));  // still offered as a bitmap
+    CloseClipboard();
+
+    char program[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string command = std::string("\"") + program +
+                          "\" --gtest_filter=ClipboardStore.AnotherProcessReadsTheGrabAsDib";
+    SetEnvironmentVariableA(kReaderVariable, "1");
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    SetEnvironmentVariableA(kReaderVariable, nullptr);
+    ASSERT_TRUE(started);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u) << "the reading process failed";
+}
