@@ -8,34 +8,13 @@
 #include <string>
 
 #include "capture/screen_grab_win.h"
+#include "tests/win/grab_picture.h"
 
 namespace {
 
 constexpr char kReaderVariable[] = "PIXELNOOK_CLIPBOARD_READER";
 constexpr int kWidth = 10;
 constexpr int kHeight = 6;
-
-// Top half red, bottom half blue; the DIB section's rows are bottom-up.
-void InstallPicture(ScreenGrab& grab) {
-    CapturedImage& image = grab.capturedImage;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    image.memoryDc.Reset(CreateCompatibleDC(nullptr));
-    image.dibSection.Reset(
-        CreateDIBSection(image.memoryDc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    for (int row = 0; row < kHeight; ++row) {
-        for (int x = 0; x < kWidth; ++x)
-            static_cast<uint32_t*>(bits)[row * kWidth + x] =
-                row < kHeight / 2 ? 0x0000FF : 0xFF0000;
-    }
-    image.previousBitmap = SelectObject(image.memoryDc.Get(), image.dibSection.Get());
-    image.rect = {0, 0, kWidth, kHeight};
-}
 
 // The reading side, run in a second process: the CF_DIB as stored.
 void ReadAsAnotherProcess() {
@@ -65,7 +44,9 @@ TEST(ClipboardStore, AnotherProcessReadsTheGrabAsDib) {
     }
     GrabSettings settings(false);
     ScreenGrab grab(settings);
-    InstallPicture(grab);
+    // Top half red, bottom half blue.
+    InstallPicture(grab, kWidth, kHeight,
+                   [](int, int y) { return y < kHeight / 2 ? 0xFF0000u : 0x0000FFu; });
     GrabSettings options(false);
     options.Properties.StoreFile = false;
     ASSERT_TRUE(grab.StoreGrab(options, false, nullptr, nullptr));

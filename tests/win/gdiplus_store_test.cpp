@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "capture/gdiplus_save_win.h"
 #include "capture/image_steps_win.h"
 #include "capture/screen_grab_win.h"
+#include "tests/win/grab_picture.h"
 
 namespace {
 
@@ -57,31 +57,6 @@ public:
 private:
     std::string path_;
 };
-
-// Puts a width x height picture into the grab as TakeGrab leaves it: a 32-bit
-// bottom-up DIB section selected into a memory DC. pixel(x, y) gives the
-// top-down pixel as 0xAARRGGBB, alpha byte included.
-void InstallPicture(ScreenGrab& grab, int width, int height,
-                    const std::function<uint32_t(int, int)>& pixel) {
-    grab.ReleaseGrab();
-    CapturedImage& image = grab.capturedImage;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    image.memoryDc.Reset(CreateCompatibleDC(nullptr));
-    image.dibSection.Reset(
-        CreateDIBSection(image.memoryDc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            static_cast<uint32_t*>(bits)[(height - 1 - y) * width + x] = pixel(x, y);
-    }
-    image.previousBitmap = SelectObject(image.memoryDc.Get(), image.dibSection.Get());
-    image.rect = {0, 0, width, height};
-}
 
 uint32_t Opaque(uint32_t rgb) {
     return 0xFF000000u | rgb;
@@ -157,16 +132,22 @@ std::vector<SaveCall> g_saves;
 std::vector<ItemCall> g_items;
 int g_failSave = -1;  // this save (0 the first) reports a full disk after writing
 
+// (The program itself never asks for it, so it is not in the table.)
+gdip::PixelFormat PixelFormatOf(gdip::GpImage* image) {
+    using GetFormat = gdip::GpStatus(WINAPI*)(gdip::GpImage*, gdip::PixelFormat*);
+    gdip::PixelFormat format = 0;
+    reinterpret_cast<GetFormat>(reinterpret_cast<void*>(GetProcAddress(
+        GetModuleHandleA("gdiplus.dll"), "GdipGetImagePixelFormat")))(image, &format);
+    return format;
+}
+
 gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const CLSID* encoder,
                                 const gdip::EncoderParameters* parameters) {
     SaveCall call;
     char narrow[MAX_PATH] = "";
     WideCharToMultiByte(CP_ACP, 0, path, -1, narrow, sizeof narrow, nullptr, nullptr);
     call.path = narrow;
-    using GetFormat = gdip::GpStatus(WINAPI*)(gdip::GpImage*, gdip::PixelFormat*);
-    auto getFormat = reinterpret_cast<GetFormat>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("gdiplus.dll"), "GdipGetImagePixelFormat")));
-    getFormat(image, &call.format);
+    call.format = PixelFormatOf(image);
     if (call.format == PixelFormat8bppIndexed) {
         auto* bitmap = static_cast<gdip::GpBitmap*>(image);
         const gdip::GpRect first(0, 0, 1, 1);
@@ -234,11 +215,10 @@ public:
     ~Watch() { GdiplusLibrary().functions = g_real; }
 };
 
-// A file read back through GDI+: its pixel format, palette size and pixels
+// A file read back through GDI+: its pixel format and pixels
 // (top-down, 0xAARRGGBB).
 struct ReadBack {
     gdip::PixelFormat format = 0;
-    INT paletteBytes = 0;
     int width = 0;
     std::vector<uint32_t> pixels;
     uint32_t At(int x, int y) const { return pixels.at(static_cast<size_t>(y * width + x)); }
@@ -254,11 +234,7 @@ ReadBack ReadWithGdiplus(const std::string& path) {
         WidenPath(path.c_str(), wide);
         ImagePtr image = ImageFromFile(wide);
         if (image) {
-            using GetFormat = gdip::GpStatus(WINAPI*)(gdip::GpImage*, gdip::PixelFormat*);
-            reinterpret_cast<GetFormat>(reinterpret_cast<void*>(
-                GetProcAddress(GetModuleHandleA("gdiplus.dll"), "GdipGetImagePixelFormat")))(
-                image->Native(), &result.format);
-            Gdip().GdipGetImagePaletteSize(image->Native(), &result.paletteBytes);
+            result.format = PixelFormatOf(image->Native());
             LockedBits bits(*image, gdip::ImageLockModeRead, kFormatArgb);
             const ArgbView view = bits.Argb();
             result.width = view.width;
@@ -270,13 +246,20 @@ ReadBack ReadWithGdiplus(const std::string& path) {
     return result;
 }
 
+// Each store test: GDI+ bound, a storage folder, and a grab to put pictures in.
+class GdiplusStore : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(IsGdiplusAvailable()); }
+    void TearDown() override { grab.ReleaseGrab(); }
+
+    StorageFolder folder{"store"};
+    GrabSettings appSettings{true};
+    ScreenGrab grab{appSettings};
+};
+
 }  // namespace
 
-TEST(GdiplusStore, EachTypeWritesItsFileAndAQuarterSizeThumbnail) {
-    ASSERT_TRUE(IsGdiplusAvailable());
-    StorageFolder folder("types");
-    GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
+TEST_F(GdiplusStore, EachTypeWritesItsFileAndAQuarterSizeThumbnail) {
     const struct {
         const char* ext;
         const char* format;
@@ -291,14 +274,9 @@ TEST(GdiplusStore, EachTypeWritesItsFileAndAQuarterSizeThumbnail) {
         EXPECT_EQ(Identify(folder / name), std::string(t.format) + " 64x48");
         EXPECT_EQ(Identify(folder / ("t" + name)), std::string(t.format) + " 16x12");
     }
-    grab.ReleaseGrab();
 }
 
-TEST(GdiplusStore, FullSizeSaveGetsEncoderSettingsAndImageInformation) {
-    ASSERT_TRUE(IsGdiplusAvailable());
-    StorageFolder folder("params");
-    GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
+TEST_F(GdiplusStore, FullSizeSaveGetsEncoderSettingsAndImageInformation) {
     // Quality only for JPEG; compression only for TIFF (CCITT4 is 4), the
     // others pass LZW (2). The thumbnail gets the encoder's defaults.
     const struct {
@@ -334,22 +312,12 @@ TEST(GdiplusStore, FullSizeSaveGetsEncoderSettingsAndImageInformation) {
             if (texts[i] != nullptr)
                 EXPECT_STREQ(g_items[i].text.c_str(), texts[i]);
         }
-        SYSTEMTIME now = {};
-        GetSystemTime(&now);
-        char year[8];
-        snprintf(year, sizeof year, "%4.4d:", now.wYear);
-        EXPECT_EQ(g_items[2].text.size(), 20u);
-        EXPECT_EQ(g_items[2].text.substr(0, 5), year);
+        EXPECT_EQ(g_items[2].text.size(), 20u);  // "YYYY:MM:DD hh:mm:00"
         EXPECT_EQ(g_items[2].text.substr(16), std::string(":00", 4));
     }
-    grab.ReleaseGrab();
 }
 
-TEST(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
-    ASSERT_TRUE(IsGdiplusAvailable());
-    StorageFolder folder("noencoder");
-    GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
+TEST_F(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
     InstallPicture(grab, 8, 8, [](int, int) { return Opaque(kGrey); });
     GdiplusSaveOptions options;
     options.mimeType = "image/x-pixelnook";
@@ -360,7 +328,6 @@ TEST(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
     EXPECT_TRUE(g_saves.empty());
     EXPECT_FALSE(folder.Holds("none.pxn"));
     EXPECT_FALSE(folder.Holds("tnone.pxn"));
-    grab.ReleaseGrab();
 }
 
 TEST(GdiplusBinding, LoadedBesideTheProgramThenByNameBeforeTheStorageFolderIsCurrent) {
@@ -392,13 +359,9 @@ TEST(GdiplusBinding, LoadedBesideTheProgramThenByNameBeforeTheStorageFolderIsCur
     EXPECT_TRUE(folder.Holds("screencap_002.png"));
 }
 
-TEST(GdiplusStore, AFailedSaveLeavesNoFileBehind) {
+TEST_F(GdiplusStore, AFailedSaveLeavesNoFileBehind) {
     // A full disk: the save writes part of the file and reports failure (here
     // the whole file is written, then failure reported).
-    ASSERT_TRUE(IsGdiplusAvailable());
-    StorageFolder folder("full");
-    GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
     for (const char* ext : {"bmp", "gif", "jpg", "png", "tif"}) {
         for (int failing : {0, 1}) {
             SCOPED_TRACE(std::string(ext) + (failing == 0 ? " picture" : " thumbnail"));
@@ -415,16 +378,11 @@ TEST(GdiplusStore, AFailedSaveLeavesNoFileBehind) {
             EXPECT_EQ(folder.Holds("t" + name), failing != 1);
         }
     }
-    grab.ReleaseGrab();
 }
 
-TEST(GdiplusStore, PngAndTiffCarryTheBackgroundAsAlpha) {
+TEST_F(GdiplusStore, PngAndTiffCarryTheBackgroundAsAlpha) {
     // Left half the fill colour (magenta), then one pixel one level off it,
     // then grey; the capture's alpha bytes are 0x80 in the top row only.
-    ASSERT_TRUE(IsGdiplusAvailable());
-    StorageFolder folder("alpha");
-    GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
     auto colour = [](int x) { return x < 4 ? 0xFF00FFu : x == 4 ? 0xFE00FFu : kGrey; };
     for (const char* ext : {"png", "tif"}) {
         for (bool alphaFilled : {false, true}) {
@@ -451,15 +409,10 @@ TEST(GdiplusStore, PngAndTiffCarryTheBackgroundAsAlpha) {
             }
         }
     }
-    grab.ReleaseGrab();
 }
 
-TEST(GdiplusStore, GifReductionsWriteIndexedFiles) {
+TEST_F(GdiplusStore, GifReductionsWriteIndexedFiles) {
     // Magenta background (the fill colour, made transparent), red and blue.
-    ASSERT_TRUE(IsGdiplusAvailable());
-    StorageFolder folder("gif");
-    GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
     const struct {
         int reduction;
         uint32_t red;  // what the red and blue pixels read back as
@@ -499,17 +452,12 @@ TEST(GdiplusStore, GifReductionsWriteIndexedFiles) {
         EXPECT_EQ(full.At(5, 0), m.red);
         EXPECT_EQ(full.At(5, 3), m.blue);
     }
-    grab.ReleaseGrab();
 }
 
-TEST(GdiplusStore, GifReductionIsSkippedWhenGdiplusCannotMakeTheBitmap) {
+TEST_F(GdiplusStore, GifReductionIsSkippedWhenGdiplusCannotMakeTheBitmap) {
     // The halftone method is saved twice with transparency (the second time
     // after MakeHalftoneTransparent); a reduction whose 8-bit bitmap GDI+
     // refuses saves the 32-bit image instead.
-    ASSERT_TRUE(IsGdiplusAvailable());
-    StorageFolder folder("skip");
-    GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
     const struct {
         int reduction;
         bool transparent;
@@ -536,14 +484,9 @@ TEST(GdiplusStore, GifReductionIsSkippedWhenGdiplusCannotMakeTheBitmap) {
         for (const SaveCall& save : g_saves)
             EXPECT_EQ(save.format == PixelFormat8bppIndexed, c.indexed) << save.path;
     }
-    grab.ReleaseGrab();
 }
 
-TEST(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
-    ASSERT_TRUE(IsGdiplusAvailable());
-    StorageFolder folder("mark");
-    GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
+TEST_F(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
     // The watermark: 8 x 4, solid green, written as a BMP.
     InstallPicture(grab, 8, 4, [](int, int) { return Opaque(0x00FF00); });
     BitmapHeader header;
@@ -589,7 +532,6 @@ TEST(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
         for (const POINT& p : c.grey)
             EXPECT_EQ(file.At(p.x, p.y), Opaque(kGrey)) << p.x << "," << p.y;
     }
-    grab.ReleaseGrab();
 }
 
 TEST(WidePath, APathThatDoesNotFitIsRefusedNotCut) {
