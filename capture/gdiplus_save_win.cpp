@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr char kThumbnailPrefix[] = "t";
 // Written as the software item of every full-size file.
 constexpr char kSoftware[] = "Pixelnook Beta 0.4.0";
 
@@ -102,7 +101,8 @@ private:
 
 // What both saves of one grab share.
 struct SaveJob {
-    const char* fileName;
+    const char* picturePath;
+    const char* thumbnailPath;
     HBITMAP bitmap;
     CLSID encoder;
     const GrabSettings& settings;
@@ -118,14 +118,11 @@ bool SameMimeType(const WCHAR* wide, const char* narrow) {
     return *wide == L'\0';
 }
 
-// prefix + fileName (at most a path), saved; a failed save's file is removed.
+// The image saved as path; a failed save's file is removed.
 gdip::GpStatus SaveImageFile(GdipImage& image, const CLSID& encoder,
-                             const gdip::EncoderParameters* parameters, const char* fileName,
-                             const char* prefix) {
-    char path[kPathChars];
+                             const gdip::EncoderParameters* parameters, const char* path) {
     wchar_t wide[kPathChars];
-    if (!CopyText(path, prefix != nullptr ? prefix : "") || !AppendText(path, fileName) ||
-        !WidenPath(path, wide)) {
+    if (!WidenPath(path, wide)) {
         return image.Record(gdip::InvalidParameter);  // a cut path would name another file
     }
     const gdip::GpStatus status =
@@ -145,24 +142,20 @@ ImagePtr WithTransparency(ImagePtr image, const SaveJob& job) {
     return MakeColorTransparent(std::move(image), job.options.colour);
 }
 
-// GIF reduction, the save, and the halftone method's second save. True when
-// the file was written.
+// GIF reduction, the save as path, and the halftone method's second save. True
+// when the file was written.
 bool ReduceAndSave(ImagePtr& image, const SaveJob& job, const gdip::EncoderParameters* parameters,
-                   const char* prefix) {
+                   const char* path) {
     const GdiplusSaveOptions& o = job.options;
     if (o.gif) {
         image = ReduceForGif(std::move(image), o.reduction, o.colour, o.transparent);
     }
-    if (SaveImageFile(*image, job.encoder, parameters, job.fileName, prefix) != gdip::Ok) {
+    if (SaveImageFile(*image, job.encoder, parameters, path) != gdip::Ok) {
         return false;
     }
     if (o.gif && HalftoneAfterSave(o.reduction, o.transparent)) {
-        char saved[kPathChars];
-        if (!CopyText(saved, prefix != nullptr ? prefix : "") || !AppendText(saved, job.fileName)) {
-            return false;
-        }
-        image = MakeHalftoneTransparent(std::move(image), o.colour, saved);
-        return SaveImageFile(*image, job.encoder, parameters, job.fileName, prefix) == gdip::Ok;
+        image = MakeHalftoneTransparent(std::move(image), o.colour, path);
+        return SaveImageFile(*image, job.encoder, parameters, path) == gdip::Ok;
     }
     return true;
 }
@@ -225,7 +218,7 @@ ImagePtr SaveFullImage(const SaveJob& job, bool keepImage, bool& written) {
     const EncoderSettings parameters(
         o.quality, EncoderCompressionValue(CompressionSettingFor(tiff, o.compression)));
     SetImageInfo(*image, job.settings);
-    written = ReduceAndSave(image, job, parameters.Get(), nullptr);
+    written = ReduceAndSave(image, job, parameters.Get(), job.picturePath);
     return keepImage ? std::move(image) : nullptr;
 }
 
@@ -270,7 +263,7 @@ void SaveThumbnail(const SaveJob& job, GdipImage& full) {
         // Measured against the full-size picture: the mark keeps its size.
         DrawWatermark(*thumbnail, full, job.settings.Watermark);
     }
-    ReduceAndSave(thumbnail, job, nullptr, kThumbnailPrefix);
+    ReduceAndSave(thumbnail, job, nullptr, job.thumbnailPath);
 }
 
 }  // namespace
@@ -298,8 +291,8 @@ int GetEncoderClsid(const char* mimeType, CLSID& clsid) {
     return -1;
 }
 
-bool SaveWithGdiplus(const char* fileName, HBITMAP bitmap, HDC dc, const GrabSettings& settings,
-                     const GdiplusSaveOptions& options) {
+bool SaveWithGdiplus(const char* picturePath, const char* thumbnailPath, HBITMAP bitmap, HDC dc,
+                     const GrabSettings& settings, const GdiplusSaveOptions& options) {
     if (!GdiplusLibrary().Usable() || options.mimeType == nullptr) {
         return false;
     }
@@ -307,7 +300,7 @@ bool SaveWithGdiplus(const char* fileName, HBITMAP bitmap, HDC dc, const GrabSet
     if (!session.Started()) {
         return false;
     }
-    SaveJob job{fileName, bitmap, CLSID{}, settings, options};
+    SaveJob job{picturePath, thumbnailPath, bitmap, CLSID{}, settings, options};
     if (GetEncoderClsid(options.mimeType, job.encoder) < 0) {
         return false;  // no encoder for the type: no file at all
     }

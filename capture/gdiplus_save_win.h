@@ -12,12 +12,13 @@
 #include "capture/store_formats.h"
 #include "settings/grab_settings.h"
 
-// Saves the grab (the DIB section selected into dc) under fileName, relative
-// to the current directory. True when the picture file was written; false
-// (and no file) when GDI+ is not bound, no encoder has the type, or the save
+// Saves the grab (the DIB section selected into dc) as picturePath and, when
+// the settings want a thumbnail, thumbnailPath (full paths: the current
+// directory plays no part). True when the picture file was written; false (and
+// no file) when GDI+ is not bound, no encoder has the type, or the save
 // failed. Needs IsGdiplusAvailable to have said true.
-bool SaveWithGdiplus(const char* fileName, HBITMAP bitmap, HDC dc, const GrabSettings& settings,
-                     const GdiplusSaveOptions& options);
+bool SaveWithGdiplus(const char* picturePath, const char* thumbnailPath, HBITMAP bitmap, HDC dc,
+                     const GrabSettings& settings, const GdiplusSaveOptions& options);
 
 // The index of the first encoder whose MIME type is exactly mimeType, with its
 // class id; -1 when there is none. Needs GDI+ started.

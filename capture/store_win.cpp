@@ -35,9 +35,12 @@ public:
         restore_ = length > 0 && length < std::size(saved_);
         SetCurrentDirectoryA(directory);
     }
-    ~CurrentDirectoryChange() {
+    ~CurrentDirectoryChange() { Restore(); }
+    // Makes the saved directory current again (once).
+    void Restore() {
         if (restore_) {
             SetCurrentDirectoryA(saved_);
+            restore_ = false;
         }
     }
     CurrentDirectoryChange(const CurrentDirectoryChange&) = delete;
@@ -59,6 +62,17 @@ HighestFileNumber ScanDirectory(const char* pattern, const char* prefix) {
         } while (FindNextFileA(search.Get(), &found));
     }
     return highest;
+}
+
+// The full path of a name relative to the current directory; false (and dest
+// empty) when it does not fit.
+bool FullPath(char (&dest)[kPathChars], const char* name) {
+    const DWORD length = GetFullPathNameA(name, static_cast<DWORD>(std::size(dest)), dest, nullptr);
+    if (length == 0 || length >= std::size(dest)) {
+        dest[0] = '\0';
+        return false;
+    }
+    return true;
 }
 
 // directory + "\" + [letter] + name; false (and dest empty) when it does not fit.
@@ -136,13 +150,30 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
         CopyText(thumbnailPath, kPathChars, thumbnail);
     }
 
+    // Every name the write uses is made full while the storage folder is
+    // current; then the starting folder is current again, because GDI+ loads
+    // libraries of its own while it saves (codecs), and none may come from
+    // among the grabs.
+    char pictureFile[kPathChars];
+    char thumbnailFile[kPathChars];
+    char thumbnailName[kPathChars];
+    if (!FullPath(pictureFile, fileName) || !CopyText(thumbnailName, kThumbnailLetter) ||
+        !AppendText(thumbnailName, fileName) || !FullPath(thumbnailFile, thumbnailName)) {
+        return true;
+    }
+    GrabSettings resolved = options;
+    if (gdiplus && options.Watermark.Watermark) {
+        FullPath(resolved.Watermark.File, options.Watermark.File);  // empty: no watermark
+    }
+    inStorageDirectory.Restore();
+
     HBITMAP bitmap = capturedImage.dibSection.Get();
     HDC dc = capturedImage.memoryDc.Get();
     if (!gdiplus) {
         // No thumbnail, watermark, image information or transparency here.
         BitmapHeader header;
         if (MakeBitmapInfo(bitmap, header)) {
-            WriteBmpFile(fileName, header, bitmap, dc);
+            WriteBmpFile(pictureFile, header, bitmap, dc);
         }
         return true;
     }
@@ -155,7 +186,7 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
     inputs.alphaFilled = alphaFilled;
     GdiplusSaveOptions format;
     if (GdiplusSaveOptionsFor(extension, inputs, format)) {
-        SaveWithGdiplus(fileName, bitmap, dc, options, format);
+        SaveWithGdiplus(pictureFile, thumbnailFile, bitmap, dc, resolved, format);
     }
     return true;
 }

@@ -114,6 +114,7 @@ std::string Identify(const std::string& windowsPath) {
 // program hands GDI+ and calls the real function.
 struct SaveCall {
     std::string path;
+    std::string currentDirectory;
     UINT parameterCount = 0;
     LONG quality = -1;
     LONG compression = -1;
@@ -147,6 +148,9 @@ gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const C
     char narrow[MAX_PATH] = "";
     WideCharToMultiByte(CP_ACP, 0, path, -1, narrow, sizeof narrow, nullptr, nullptr);
     call.path = narrow;
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof current, current);
+    call.currentDirectory = current;
     call.format = PixelFormatOf(image);
     if (call.format == PixelFormat8bppIndexed) {
         auto* bitmap = static_cast<gdip::GpBitmap*>(image);
@@ -299,7 +303,7 @@ TEST_F(GdiplusStore, FullSizeSaveGetsEncoderSettingsAndImageInformation) {
         EXPECT_EQ(g_saves[0].quality, t.quality);
         EXPECT_EQ(g_saves[0].compression, t.compression);
         EXPECT_EQ(g_saves[1].parameterCount, 0u);
-        EXPECT_EQ(g_saves[1].path, "t" + g_saves[0].path);
+        EXPECT_EQ(g_saves[1].path, folder / (std::string("tscreencap_001.") + t.ext));
         // Empty texts are left out; the date (UTC, seconds 00) and software
         // items are always there.
         ASSERT_EQ(g_items.size(), 4u);
@@ -321,9 +325,9 @@ TEST_F(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
     InstallPicture(grab, 8, 8, [](int, int) { return Opaque(kGrey); });
     GdiplusSaveOptions options;
     options.mimeType = "image/x-pixelnook";
-    const std::string path = folder / "none.pxn";
     Watch watch;
-    EXPECT_FALSE(SaveWithGdiplus(path.c_str(), grab.capturedImage.dibSection.Get(),
+    EXPECT_FALSE(SaveWithGdiplus((folder / "none.pxn").c_str(), (folder / "tnone.pxn").c_str(),
+                                 grab.capturedImage.dibSection.Get(),
                                  grab.capturedImage.memoryDc.Get(), appSettings, options));
     EXPECT_TRUE(g_saves.empty());
     EXPECT_FALSE(folder.Holds("none.pxn"));
@@ -332,7 +336,8 @@ TEST_F(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
 
 TEST(GdiplusBinding, LoadedBesideTheProgramThenByNameBeforeTheStorageFolderIsCurrent) {
     // A gdiplus.dll planted among the grabs must never be the one loaded, so
-    // no library may be loaded while the storage folder is current.
+    // no library may be loaded while the storage folder is current: neither
+    // GDI+ itself nor what GDI+ loads while it saves (Wine's codecs).
     StorageFolder folder("planted");
     GrabSettings appSettings(true);
     ScreenGrab grab(appSettings);
@@ -342,8 +347,14 @@ TEST(GdiplusBinding, LoadedBesideTheProgramThenByNameBeforeTheStorageFolderIsCur
     binding.loader = WatchLoad;
     g_loads.clear();
     Store(grab, StoreSettings(folder, "png"));
-    Store(grab, StoreSettings(folder, "png"));
     binding.loader = nullptr;
+    {
+        Watch watch;
+        Store(grab, StoreSettings(folder, "png"));
+        ASSERT_EQ(g_saves.size(), 2u);
+        for (const SaveCall& save : g_saves)
+            EXPECT_NE(_stricmp(save.currentDirectory.c_str(), folder.Path().c_str()), 0);
+    }
     grab.ReleaseGrab();
 
     char program[MAX_PATH] = "";
@@ -502,24 +513,22 @@ TEST_F(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
         std::vector<POINT> green;
         std::vector<POINT> grey;
     } cases[] = {
-        {"centered", 0, false, "screencap_001.png", {{28, 22}, {35, 25}}, {{27, 22}, {36, 25}}},
-        {"bottom right", 2, false, "screencap_001.png", {{56, 44}, {63, 47}}, {{55, 44}, {56, 43}}},
-        {"tiled", 1, false, "screencap_001.png", {{0, 0}, {16, 0}, {8, 4}}, {{8, 0}, {0, 4}}},
+        {"centered", 0, false, "screencap_.png", {{28, 22}, {35, 25}}, {{27, 22}, {36, 25}}},
+        {"bottom right", 2, false, "screencap_.png", {{56, 44}, {63, 47}}, {{55, 44}, {56, 43}}},
+        {"tiled", 1, false, "screencap_.png", {{0, 0}, {16, 0}, {8, 4}}, {{8, 0}, {0, 4}}},
         // The thumbnail (half size) gets a mark of the full-size picture's 16 x 8.
-        {"thumbnail", 0, true, "tscreencap_001.png", {{9, 9}, {22, 14}}, {{6, 6}, {25, 17}}},
+        {"thumbnail", 0, true, "tscreencap_.png", {{9, 9}, {22, 14}}, {{6, 6}, {25, 17}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        folder.Clear();
-        InstallPicture(grab, 8, 4, [](int, int) { return Opaque(0x00FF00); });
-        WriteBmpFile((folder / "mark.bmp").c_str(), header, grab.capturedImage.dibSection.Get(),
-                     grab.capturedImage.memoryDc.Get());
         InstallPicture(grab, 64, 48, [](int, int) { return Opaque(kGrey); });
         GrabSettings s = StoreSettings(folder, "png");
+        s.FileStore.Digits = 0;  // each case writes over the one before
         s.Thumbnail.Percent = 50;
         s.Thumbnail.WMSame = true;
         s.Watermark.Watermark = true;
-        snprintf(s.Watermark.File, sizeof s.Watermark.File, "%s", (folder / "mark.bmp").c_str());
+        // Relative: found in the storage folder, as ".\\marks\\mark.png" would be.
+        snprintf(s.Watermark.File, sizeof s.Watermark.File, "mark.bmp");
         s.Watermark.Style = c.style;
         s.Watermark.Corner = 3;
         s.Watermark.Stretch = c.stretch;
