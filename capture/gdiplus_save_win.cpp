@@ -68,9 +68,10 @@ struct EncoderSettings {
 static_assert(offsetof(EncoderSettings, parameter) == offsetof(gdip::EncoderParameters, Parameter),
               "EncoderSettings starts as EncoderParameters");
 
-// Puts a 1 x 1 bitmap into the grab's device context for the length of a save
-// (GDI+ takes the DIB section only while it is selected nowhere) and starts
-// GDI+; both are undone in reverse order by the destructor.
+// StartGdiplus and its undoing: puts a 1 x 1 bitmap into the grab's device
+// context for the length of a save (GDI+ takes the DIB section only while it
+// is selected nowhere) and starts GDI+; the destructor shuts GDI+ down and
+// selects the DIB section back.
 class GdiplusSession {
 public:
     explicit GdiplusSession(HDC dc) : dc_(dc), placeholder_(CreateBitmap(1, 1, 1, 1, nullptr)) {

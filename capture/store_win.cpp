@@ -155,10 +155,12 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
     // libraries of its own while it saves (codecs), and none may come from
     // among the grabs.
     char pictureFile[kPathChars];
-    char thumbnailFile[kPathChars];
+    char thumbnailFile[kPathChars] = "";
     char thumbnailName[kPathChars];
-    if (!FullPath(pictureFile, fileName) || !CopyText(thumbnailName, kThumbnailLetter) ||
-        !AppendText(thumbnailName, fileName) || !FullPath(thumbnailFile, thumbnailName)) {
+    if (!FullPath(pictureFile, fileName) ||
+        (options.Thumbnail.Thumb &&
+         (!CopyText(thumbnailName, kThumbnailLetter) || !AppendText(thumbnailName, fileName) ||
+          !FullPath(thumbnailFile, thumbnailName)))) {
         return true;
     }
     GrabSettings resolved = options;
