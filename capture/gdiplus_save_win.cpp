@@ -10,10 +10,8 @@
 
 #include <cstddef>
 #include <cstring>
-#include <iterator>
 #include <new>
 #include <utility>
-#include <vector>
 
 #include "base/handles_win.h"
 #include "base/limits.h"
