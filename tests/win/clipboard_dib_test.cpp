@@ -8,7 +8,7 @@
 #include <string>
 
 #include "capture/screen_grab_win.h"
-#include "tests/win/grab_picture.h"
+#include "tests/win/store_test_support.h"
 
 namespace {
 

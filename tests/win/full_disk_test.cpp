@@ -10,20 +10,13 @@
 
 #include "capture/bmp_file_win.h"
 #include "capture/gdiplus_available_win.h"
-#include "tests/win/grab_picture.h"
+#include "tests/win/store_test_support.h"
 
 namespace {
 
 constexpr char kChildVariable[] = "PIXELNOOK_FULL_DISK_FOLDER";
 // The Wine tests run the x86_64 build under this loader (tests/support/wine-session).
 constexpr char kWineLoader[] = "/usr/lib/wine/wine64";
-
-std::string UnixPath(const std::string& zPath) {
-    std::string path = zPath.substr(2);  // Z: is the Unix root
-    for (char& c : path)
-        c = c == '\\' ? '/' : c;
-    return path;
-}
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -70,29 +63,12 @@ TEST(FullDisk, WhatDoesNotFitIsRemoved) {
     CreateDirectoryA(folder.c_str(), nullptr);
     char program[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, program, sizeof program);
-    const std::string result = folder + "\\result";
-    // A Unix child's handle cannot be waited for: the shell writes the result.
-    std::string command = "/bin/sh -c \"trap '' XFSZ; ulimit -f 1; " + std::string(kChildVariable) +
-                          "='" + folder + "' " + kWineLoader + " '" + UnixPath(program) +
-                          "' --gtest_filter=FullDisk.* >/dev/null 2>&1; echo $? > '" +
-                          UnixPath(result) + ".part'; mv '" + UnixPath(result) + ".part' '" +
-                          UnixPath(result) + "'\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process));
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    for (int tries = 0; tries < 1200 && !Exists(result); ++tries)
-        Sleep(50);
-    char code[16] = "";
-    if (FILE* file = fopen(result.c_str(), "rb")) {
-        code[fread(code, 1, sizeof code - 1, file)] = '\0';
-        fclose(file);
-    }
-    EXPECT_STREQ(code, "0\n") << "the limited run failed (or never finished)";
-    DeleteFileA(result.c_str());
+    const std::string code =
+        RunShell("trap '' XFSZ; ulimit -f 1; " + std::string(kChildVariable) + "='" + folder +
+                     "' " + kWineLoader + " '" + UnixPath(program) +
+                     "' --gtest_filter=FullDisk.* >/dev/null 2>&1; echo $?",
+                 folder + "\\result");
+    EXPECT_EQ(code, "0\n") << "the limited run failed (or never finished)";
     DeleteFileA((folder + "\\own8.bmp").c_str());
     RemoveDirectoryA(folder.c_str());
 }
