@@ -80,6 +80,11 @@ struct MenuTraits {
     static Handle Invalid() { return nullptr; }
     static void Free(Handle h) { DestroyMenu(h); }
 };
+struct GlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static Handle Invalid() { return nullptr; }
+    static void Free(Handle h) { GlobalFree(h); }
+};
 struct LibraryTraits {
     using Handle = HMODULE;
     static Handle Invalid() { return nullptr; }
@@ -95,6 +100,7 @@ using MemoryDc = UniqueHandle<MemoryDcTraits>;
 using OwnedIcon = UniqueHandle<IconTraits>;
 using OwnedMenu = UniqueHandle<MenuTraits>;
 using LoadedLibrary = UniqueHandle<LibraryTraits>;
+using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 
 // A device context borrowed from a window (GetDC / GetWindowDC): given back
 // with ReleaseDC, never deleted.

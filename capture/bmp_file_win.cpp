@@ -1,6 +1,7 @@
 // BMP files; see bmp_file_win.h.
 #include "capture/bmp_file_win.h"
 
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -25,11 +26,11 @@ bool MakeBitmapInfo(HBITMAP bitmap, BitmapHeader& header) {
                             description.bmBitsPixel, header);
 }
 
-bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, HDC dc) {
-    std::unique_ptr<uint8_t[]> pixels(new (std::nothrow) uint8_t[header.sizeImage]);
-    if (!pixels) {
-        return false;
-    }
+namespace {
+
+// Reads the bitmap's rows, bottom-up as the header says, into pixels
+// (header.sizeImage bytes).
+bool ReadPixels(const BitmapHeader& header, HBITMAP bitmap, HDC dc, uint8_t* pixels) {
     // The grab is 32 bits per pixel, so no colour table follows the header; the
     // spare room only guards against GetDIBits writing one for other formats.
     struct {
@@ -43,8 +44,15 @@ bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, 
     info.header.biBitCount = header.bitCount;
     info.header.biCompression = header.compression;
     info.header.biSizeImage = header.sizeImage;
-    if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(header.height), pixels.get(),
-                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
+    return GetDIBits(dc, bitmap, 0, static_cast<UINT>(header.height), pixels,
+                     reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != 0;
+}
+
+}  // namespace
+
+bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, HDC dc) {
+    std::unique_ptr<uint8_t[]> pixels(new (std::nothrow) uint8_t[header.sizeImage]);
+    if (!pixels || !ReadPixels(header, bitmap, dc, pixels.get())) {
         return false;
     }
     FileHandle file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -54,7 +62,35 @@ bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, 
     }
     const auto fileHeader = BmpFileHeaderBytes(header);
     const auto infoHeader = BitmapHeaderBytes(header);
-    return WriteAll(file.Get(), fileHeader.data(), static_cast<DWORD>(fileHeader.size())) &&
-           WriteAll(file.Get(), infoHeader.data(), static_cast<DWORD>(infoHeader.size())) &&
-           WriteAll(file.Get(), pixels.get(), header.sizeImage);
+    const bool whole =
+        WriteAll(file.Get(), fileHeader.data(), static_cast<DWORD>(fileHeader.size())) &&
+        WriteAll(file.Get(), infoHeader.data(), static_cast<DWORD>(infoHeader.size())) &&
+        WriteAll(file.Get(), pixels.get(), header.sizeImage);
+    if (!whole) {
+        // A full disk: a cut-off picture is worse than none.
+        file.Reset();
+        DeleteFileA(path);
+    }
+    return whole;
+}
+
+HGLOBAL MakePackedDib(HBITMAP bitmap, HDC dc) {
+    BitmapHeader header;
+    if (!MakeBitmapInfo(bitmap, header)) {
+        return nullptr;
+    }
+    const auto headerBytes = BitmapHeaderBytes(header);
+    GlobalMemory memory(
+        GlobalAlloc(GMEM_MOVEABLE, headerBytes.size() + static_cast<SIZE_T>(header.sizeImage)));
+    if (!memory) {
+        return nullptr;
+    }
+    auto* bytes = static_cast<uint8_t*>(GlobalLock(memory.Get()));
+    if (bytes == nullptr) {
+        return nullptr;
+    }
+    memcpy(bytes, headerBytes.data(), headerBytes.size());
+    const bool read = ReadPixels(header, bitmap, dc, bytes + headerBytes.size());
+    GlobalUnlock(memory.Get());
+    return read ? memory.Release() : nullptr;
 }

@@ -12,5 +12,12 @@ bool MakeBitmapInfo(HBITMAP bitmap, BitmapHeader& header);
 
 // Reads the bitmap's pixels through dc (the grab's memory device context) and
 // writes the file, replacing any file of that name. False when nothing was
-// written: no memory for the pixels, unreadable pixels or no file.
+// written: no memory for the pixels, unreadable pixels, no file, or a write
+// that failed (the partly written file is removed again).
 bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, HDC dc);
+
+// The bitmap as a packed DIB (the 40-byte header, then the rows bottom-up) in
+// movable global memory, as the clipboard's CF_DIB takes it; the caller owns
+// it. Null when the bitmap cannot be described or read, or memory runs out.
+// dc is any device context the bitmap is not selected into, or the one it is.
+HGLOBAL MakePackedDib(HBITMAP bitmap, HDC dc);

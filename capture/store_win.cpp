@@ -1,7 +1,7 @@
-// ScreenGrab::StoreGrab: a finished grab goes on the clipboard as a bitmap, or
-// into the next numbered file "Prefix###.Ext" of the storage directory: BMP
-// written by the program itself when GDI+ is missing, else through the GDI+
-// encoding pipeline.
+// ScreenGrab::StoreGrab: a finished grab goes on the clipboard as a bitmap and
+// a packed DIB, or into the next numbered file "Prefix###.Ext" of the storage
+// directory: BMP written by the program itself when GDI+ is missing, else
+// through the GDI+ encoding pipeline.
 //
 // Nothing is stored, and no buffer is overrun, when the directory and name do
 // not fit in a path, when FileStore.Digits is beyond 11 either way, or when the next
@@ -35,9 +35,12 @@ public:
         restore_ = length > 0 && length < std::size(saved_);
         SetCurrentDirectoryA(directory);
     }
-    ~CurrentDirectoryChange() {
+    ~CurrentDirectoryChange() { Restore(); }
+    // Makes the saved directory current again (once).
+    void Restore() {
         if (restore_) {
             SetCurrentDirectoryA(saved_);
+            restore_ = false;
         }
     }
     CurrentDirectoryChange(const CurrentDirectoryChange&) = delete;
@@ -59,6 +62,17 @@ HighestFileNumber ScanDirectory(const char* pattern, const char* prefix) {
         } while (FindNextFileA(search.Get(), &found));
     }
     return highest;
+}
+
+// The full path of a name relative to the current directory; false (and dest
+// empty) when it does not fit.
+bool FullPath(char (&dest)[kPathChars], const char* name) {
+    const DWORD length = GetFullPathNameA(name, static_cast<DWORD>(std::size(dest)), dest, nullptr);
+    if (length == 0 || length >= std::size(dest)) {
+        dest[0] = '\0';
+        return false;
+    }
+    return true;
 }
 
 // directory + "\" + [letter] + name; false (and dest empty) when it does not fit.
@@ -89,6 +103,12 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
         }
         if (EmptyClipboard()) {
             GdiObject<HBITMAP> bitmap(capturedImage.TakeBitmap());
+            // Offered as a packed DIB too: other processes cannot read a
+            // CF_BITMAP under Wine, and programs that want pixels ask for it.
+            GlobalMemory dib(MakePackedDib(bitmap.Get(), capturedImage.memoryDc.Get()));
+            if (dib && SetClipboardData(CF_DIB, dib.Get()) != nullptr) {
+                dib.Release();  // the clipboard owns the memory from here
+            }
             if (SetClipboardData(CF_BITMAP, bitmap.Get()) != nullptr) {
                 bitmap.Release();  // the clipboard owns the bitmap from here
             }
@@ -98,8 +118,10 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
     }
 
     const auto& store = options.FileStore;
-    CurrentDirectoryChange inStorageDirectory(store.Dir);
+    // Asked (and GDI+ bound) before the storage folder becomes current, so a
+    // gdiplus.dll lying among the grabs is never the one loaded.
     const bool gdiplus = IsGdiplusAvailable();
+    CurrentDirectoryChange inStorageDirectory(store.Dir);
     const char* extension = gdiplus ? store.Ext : kWrittenWithoutGdiplus;
 
     char pattern[kPathChars];
@@ -128,13 +150,32 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
         CopyText(thumbnailPath, kPathChars, thumbnail);
     }
 
+    // Every name the write uses is made full while the storage folder is
+    // current; then the starting folder is current again, because GDI+ loads
+    // libraries of its own while it saves (codecs), and none may come from
+    // among the grabs.
+    char pictureFile[kPathChars];
+    char thumbnailFile[kPathChars] = "";
+    char thumbnailName[kPathChars];
+    if (!FullPath(pictureFile, fileName) ||
+        (options.Thumbnail.Thumb &&
+         (!CopyText(thumbnailName, kThumbnailLetter) || !AppendText(thumbnailName, fileName) ||
+          !FullPath(thumbnailFile, thumbnailName)))) {
+        return true;
+    }
+    GrabSettings resolved = options;
+    if (gdiplus && options.Watermark.Watermark) {
+        FullPath(resolved.Watermark.File, options.Watermark.File);  // empty: no watermark
+    }
+    inStorageDirectory.Restore();
+
     HBITMAP bitmap = capturedImage.dibSection.Get();
     HDC dc = capturedImage.memoryDc.Get();
     if (!gdiplus) {
         // No thumbnail, watermark, image information or transparency here.
         BitmapHeader header;
         if (MakeBitmapInfo(bitmap, header)) {
-            WriteBmpFile(fileName, header, bitmap, dc);
+            WriteBmpFile(pictureFile, header, bitmap, dc);
         }
         return true;
     }
@@ -147,7 +188,7 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
     inputs.alphaFilled = alphaFilled;
     GdiplusSaveOptions format;
     if (GdiplusSaveOptionsFor(extension, inputs, format)) {
-        SaveWithGdiplus(fileName, bitmap, dc, options, format);
+        SaveWithGdiplus(pictureFile, thumbnailFile, bitmap, dc, resolved, format);
     }
     return true;
 }

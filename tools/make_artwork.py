@@ -1,14 +1,16 @@
 #!/usr/bin/python3
-"""Draws Pixelnook's artwork: the program icon and, later, the page icons and
-the sample watermark. Everything is drawn here from simple shapes, so the
+"""Draws Pixelnook's artwork: the program icon, the default watermark and,
+later, the page icons. Everything is drawn here from simple shapes, so the
 repository holds no binary art.
 
-Usage: make_artwork.py OUTPUT_DIR   (writes OUTPUT_DIR/icons/*.ico)
+Usage: make_artwork.py OUTPUT_DIR
+  (writes OUTPUT_DIR/icons/*.ico and OUTPUT_DIR/marks/mark.png)
 """
 import math
 import os
 import struct
 import sys
+import zlib
 
 ICON_SIZES = (16, 32, 48)
 
@@ -100,10 +102,42 @@ def write_icon(path, draw):
         f.write(out + b"".join(images))
 
 
+# The default watermark: the program's camera at half opacity, so the grab
+# shows through it wherever it is stamped.
+MARK_SIZE = 64
+MARK_OPACITY = 0.5
+
+
+def draw_mark():
+    return [[(r, g, b, round(a * MARK_OPACITY)) for r, g, b, a in row]
+            for row in draw_main(MARK_SIZE)]
+
+
+def write_png(path, pixels):
+    """A straight-alpha RGBA PNG: one IDAT, every row with filter type 0."""
+    height, width = len(pixels), len(pixels[0])
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    raw = bytearray()
+    for row in pixels:
+        raw.append(0)
+        for r, g, b, a in row:
+            raw += bytes((r, g, b, a))
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(os.path.join(out, "icons"), exist_ok=True)
     write_icon(os.path.join(out, "icons", "main.ico"), draw_main)
+    os.makedirs(os.path.join(out, "marks"), exist_ok=True)
+    write_png(os.path.join(out, "marks", "mark.png"), draw_mark())
 
 
 if __name__ == "__main__":

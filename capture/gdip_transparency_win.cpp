@@ -1,0 +1,55 @@
+// Background transparency on GDI+ images: the copy is cloned into 32-bit ARGB,
+// locked, and rewritten by the portable step (imaging/transparency.h).
+#include <new>
+
+#include "capture/image_steps_win.h"
+#include "imaging/transparency.h"
+
+namespace {
+
+// Read and write: the portable step reads the pixels it rewrites, and a lock
+// for writing alone need not show them.
+constexpr UINT kReadWrite = gdip::ImageLockModeRead | gdip::ImageLockModeWrite;
+
+ImagePtr ArgbCopy(GdipImage& image) {
+    return CloneArea(image, 0, 0, image.Width(), image.Height(), kFormatArgb);
+}
+
+}  // namespace
+
+ImagePtr MakeColorTransparent(ImagePtr image, Colorref fill) {
+    ImagePtr copy = ArgbCopy(*image);
+    if (!copy) {
+        return image;
+    }
+    {
+        LockedBits bits(*copy, kReadWrite, kFormatArgb);
+        if (!bits) {
+            return image;
+        }
+        MakeColorTransparent(bits.Argb(), fill);
+    }
+    return copy;
+}
+
+ImagePtr ApplyCapturedAlpha(ImagePtr image, Colorref fill, HBITMAP capture) {
+    BITMAP section = {};
+    if (GetObjectA(capture, sizeof section, &section) == 0 || section.bmBits == nullptr ||
+        section.bmBitsPixel != 32) {
+        return MakeColorTransparent(std::move(image), fill);
+    }
+    ImagePtr copy = ArgbCopy(*image);
+    if (!copy) {
+        return image;
+    }
+    {
+        LockedBits bits(*copy, kReadWrite, kFormatArgb);
+        // The section must cover every row of the image (it is the image's source).
+        if (!bits || section.bmHeight < bits.Argb().height || section.bmWidth < bits.Argb().width) {
+            return image;
+        }
+        ApplyCapturedAlpha(bits.Argb(), fill, static_cast<const uint8_t*>(section.bmBits),
+                           section.bmWidthBytes);
+    }
+    return copy;
+}

@@ -1,0 +1,40 @@
+// DrawWatermark: loads the watermark image and draws it into the rectangles
+// the portable layout gives (imaging/watermark_layout.h).
+#include <new>
+#include <vector>
+
+#include "capture/image_steps_win.h"
+#include "imaging/watermark_layout.h"
+
+void DrawWatermark(GdipImage& target, GdipImage& reference, const WatermarkSettings& settings) {
+    if (!WatermarkHasSize(settings)) {
+        return;  // resized to nothing: the file is not even opened
+    }
+    wchar_t path[kPathChars];
+    if (!WidenPath(settings.File, path)) {
+        return;
+    }
+    ImagePtr mark = ImageFromFile(path);
+    if (!mark) {
+        return;  // an unreadable watermark draws nothing
+    }
+    const Size targetSize{target.Width(), target.Height()};
+    const Size referenceSize{reference.Width(), reference.Height()};
+    const Size markSize{mark->Width(), mark->Height()};
+    std::vector<TileRect> tiles;
+    try {
+        tiles = WatermarkTiles(LayoutWatermark(settings, targetSize, referenceSize, markSize));
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    GdipGraphics graphics(target);
+    if (!graphics) {
+        return;
+    }
+    target.Record(
+        Gdip().GdipSetInterpolationMode(graphics.Get(), gdip::InterpolationModeHighQualityBicubic));
+    for (const TileRect& tile : tiles) {
+        target.Record(Gdip().GdipDrawImageRectI(graphics.Get(), mark->Native(), tile.x, tile.y,
+                                                tile.width, tile.height));
+    }
+}
