@@ -43,7 +43,8 @@ TEST(ClipboardStore, AnotherProcessReadsTheGrabAsDib) {
         return;
     }
     GrabSettings settings(false);
-    ScreenGrab grab(settings);
+    TrayIcon tray;
+    ScreenGrab grab(settings, tray);
     // Top half red, bottom half blue.
     InstallPicture(grab, kWidth, kHeight,
                    [](int, int y) { return y < kHeight / 2 ? 0xFF0000u : 0x0000FFu; });

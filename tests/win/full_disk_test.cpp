@@ -26,7 +26,8 @@ bool Exists(const std::string& path) {
 // picture and thumbnail) does not and leaves nothing.
 void WriteIntoAFullDisk(const std::string& folder) {
     GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
+    TrayIcon tray;
+    ScreenGrab grab(appSettings, tray);
     for (int width : {8, 64}) {
         InstallPicture(grab, width, 4,
                        [](int x, int y) { return 0xFF000000u | (x * 2654435761u + y); });

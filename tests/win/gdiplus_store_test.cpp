@@ -227,7 +227,8 @@ protected:
 
     StorageFolder folder{"store"};
     GrabSettings appSettings{true};
-    ScreenGrab grab{appSettings};
+    TrayIcon tray;
+    ScreenGrab grab{appSettings, tray};
 };
 
 }  // namespace
@@ -282,8 +283,9 @@ TEST_F(GdiplusStore, FullSizeSaveGetsEncoderSettingsAndImageInformation) {
             EXPECT_EQ(g_items[i].id, ids[i]);
             EXPECT_EQ(g_items[i].type, 2);  // ASCII
             EXPECT_EQ(g_items[i].length, strlen(g_items[i].text.c_str()) + 1);
-            if (texts[i] != nullptr)
+            if (texts[i] != nullptr) {
                 EXPECT_STREQ(g_items[i].text.c_str(), texts[i]);
+            }
         }
         EXPECT_EQ(g_items[2].text.size(), 20u);  // "YYYY:MM:DD hh:mm:00"
         EXPECT_EQ(g_items[2].text.substr(16), std::string(":00", 4));
@@ -309,7 +311,8 @@ TEST(GdiplusBinding, LoadedBesideTheProgramThenByNameBeforeTheStorageFolderIsCur
     // GDI+ itself nor what GDI+ loads while it saves (Wine's codecs).
     StorageFolder folder("planted");
     GrabSettings appSettings(true);
-    ScreenGrab grab(appSettings);
+    TrayIcon tray;
+    ScreenGrab grab(appSettings, tray);
     InstallPicture(grab, 8, 8, [](int, int) { return Opaque(kGrey); });
     GdiplusBinding& binding = GdiplusLibrary();
     binding.Forget();
@@ -362,8 +365,9 @@ TEST_F(GdiplusStore, PngAndTiffCarryTheBackgroundAsAlpha) {
                     const uint32_t alpha =
                         alphaFilled ? (y == 0 ? 0x80u : 0xFFu) : (x < 4 ? 0u : 0xFFu);
                     EXPECT_EQ(file.At(x, y) >> 24, alpha) << x << "," << y;
-                    if (alpha == 0xFF)
+                    if (alpha == 0xFF) {
                         EXPECT_EQ(file.At(x, y) & 0xFFFFFFu, colour(x)) << x << "," << y;
+                    }
                 }
             }
         }
