@@ -102,6 +102,23 @@ void PressHotKey(POINT at) {
     Pump(300);
 }
 
+// Pixelnook set to grab areas into BMP files (as without GDI+).
+struct AreaSession {
+    explicit AreaSession(const std::string& properties) {
+        started = pixelnook.Start(dir, Ini("StoreFile=1\r\n" + properties));
+        window = started ? pixelnook.WaitForMainWindow() : nullptr;
+    }
+    bool VisibleAt(RECT expected) {
+        return WaitUntil([&] { return IsRect(window, expected); });
+    }
+
+    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+    bool started = false;
+    HWND window = nullptr;
+};
+
 }  // namespace
 
 TEST(TrayIcon, ShownOnlyWithSystrayAndItsMenuEndsTheProgram) {
@@ -135,27 +152,39 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
     DialogWithChild scene(200, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed);
     // An ordinary window, so that the popup comes above it.
     SetWindowPos(scene.parent, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    AppDefault noGdiplus("DllOverrides", "gdiplus", "");
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-    ASSERT_TRUE(pixelnook.Start(dir, Ini("StoreFile=1\r\n")));
-    HWND popup = pixelnook.WaitForMainWindow();
-    ASSERT_NE(popup, nullptr);
+    // With a taskbar button, which must survive every ending of an area grab.
+    AreaSession area("Taskbar=1\r\n");
+    ASSERT_NE(area.window, nullptr);
+    POINT cursor = {};
+    auto cursorBackAt = [&](POINT at) {
+        return WaitUntil([&] {
+            Pump(20);
+            GetCursorPos(&cursor);
+            return cursor.x == at.x && cursor.y == at.y && IsWindowVisible(area.window);
+        });
+    };
 
-    // First press: a 64 x 64 frame centred on the cursor, nothing stored.
+    // A frame sized down to nothing: no grab, and the cursor comes back.
     PressHotKey({300, 260});
-    ASSERT_TRUE(WaitUntil([&] { return IsRect(popup, {268, 228, 332, 292}); }));
-    // Dragged by its inside, then sized by its bottom-right corner.
+    ASSERT_TRUE(area.VisibleAt({268, 228, 332, 292}));
+    SetWindowPos(area.window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PressHotKey({310, 270});
+    EXPECT_TRUE(cursorBackAt({310, 270})) << cursor.x << ", " << cursor.y;
+
+    // Each first press starts afresh: 64 x 64 centred on the cursor. Dragged
+    // by its inside, then sized by its bottom-right corner.
+    PressHotKey({300, 260});
+    ASSERT_TRUE(area.VisibleAt({268, 228, 332, 292}));
     Drag({300, 260}, {320, 250});
-    ASSERT_TRUE(WaitUntil([&] { return IsRect(popup, {288, 218, 352, 282}); }));
+    ASSERT_TRUE(area.VisibleAt({288, 218, 352, 282}));
     Drag({350, 280}, {380, 300});
-    ASSERT_TRUE(WaitUntil([&] { return IsRect(popup, {288, 218, 382, 302}); }));
-    EXPECT_TRUE(NoGrabStored(dir));
+    ASSERT_TRUE(area.VisibleAt({288, 218, 382, 302}));
+    EXPECT_TRUE(NoGrabStored(area.dir));
 
     // Second press: exactly the area beneath the frame, the frame not in it,
-    // and the cursor back where it was.
+    // the cursor back where it was, and the status title again.
     PressHotKey({450, 350});
-    const std::string path = dir.FilePath("screencap_001.bmp");
+    const std::string path = area.dir.FilePath("screencap_001.bmp");
     std::string bmp;
     ASSERT_TRUE(WaitUntil([&] {
         Pump(20);
@@ -168,95 +197,35 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
             ASSERT_EQ(BmpPixel(bmp, 94, 84, x, y), expected) << x << ", " << y;
         }
     }
-    POINT cursor = {};
-    EXPECT_TRUE(WaitUntil([&] {
-        GetCursorPos(&cursor);
-        return cursor.x == 450 && cursor.y == 350;
-    })) << cursor.x
-        << ", " << cursor.y;
-    EXPECT_EQ(WindowText(popup), std::string(kStatusText) + " - Pixelnook Beta 0.4.0");
+    EXPECT_TRUE(cursorBackAt({450, 350})) << cursor.x << ", " << cursor.y;
+    EXPECT_EQ(WindowText(area.window), std::string(kStatusText) + " - Pixelnook Beta 0.4.0");
 }
 
 TEST(AreaGrab, EscapeAbandonsItAndGivesUpTheKeyboard) {
     // The window the user was working in before placing the area.
     DialogWithChild scene(600, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed);
     SetForegroundWindow(scene.parent);
-    AppDefault noGdiplus("DllOverrides", "gdiplus", "");
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-    ASSERT_TRUE(pixelnook.Start(dir, Ini("StoreFile=1\r\n")));
-    HWND popup = pixelnook.WaitForMainWindow();
-    ASSERT_NE(popup, nullptr);
+    AreaSession area("");
+    ASSERT_NE(area.window, nullptr);
     PressHotKey({300, 260});
-    ASSERT_TRUE(WaitUntil([&] { return IsRect(popup, {268, 228, 332, 292}); }));
+    ASSERT_TRUE(area.VisibleAt({268, 228, 332, 292}));
     // The Settings command is ignored while an area is being placed.
-    PostMessageA(popup, WM_COMMAND, 40001, 0);
+    PostMessageA(area.window, WM_COMMAND, 40001, 0);
     Pump(500);
-    EXPECT_EQ(pixelnook.Find("#32770"), nullptr);
+    EXPECT_EQ(area.pixelnook.Find("#32770"), nullptr);
 
-    PressKeys({VK_ESCAPE});
-    ASSERT_TRUE(WaitUntil([&] {
-        Pump(20);
-        return !IsWindowVisible(popup);
-    }));
-    // The keyboard is back with the window the user works in, so a second
+    // The keyboard goes back to the window the user works in, so a second
     // Escape is that window's: it must not reach the invisible main window and
     // end the program.
+    PressKeys({VK_ESCAPE});
     EXPECT_TRUE(WaitUntil([&] {
         Pump(20);
-        return GetForegroundWindow() == scene.parent;
+        return !IsWindowVisible(area.window) && GetForegroundWindow() == scene.parent;
     }));
     PressKeys({VK_ESCAPE});
     Pump(1000);
-    EXPECT_TRUE(pixelnook.IsRunning());
-    EXPECT_TRUE(NoGrabStored(dir));
-
-    // The next press starts afresh at the cursor.
+    EXPECT_TRUE(area.pixelnook.IsRunning());
+    EXPECT_TRUE(NoGrabStored(area.dir));
     PressHotKey({500, 400});
-    EXPECT_TRUE(WaitUntil([&] { return IsRect(popup, {468, 368, 532, 432}); }));
-}
-
-TEST(AreaGrab, TheTaskbarButtonStaysThroughEveryEnding) {
-    AppDefault noGdiplus("DllOverrides", "gdiplus", "");
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-    ASSERT_TRUE(pixelnook.Start(dir, Ini("StoreFile=1\r\nTaskbar=1\r\n")));
-    HWND window = pixelnook.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WaitUntil([&] {
-        Pump(20);
-        return IsWindowVisible(window) != FALSE;
-    }));
-
-    // A frame sized down to nothing: no grab, the cursor comes back, and the
-    // window keeps its taskbar presence.
-    PressHotKey({300, 260});
-    ASSERT_TRUE(WaitUntil([&] { return IsRect(window, {268, 228, 332, 292}); }));
-    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PressHotKey({310, 270});
-    POINT cursor = {};
-    EXPECT_TRUE(WaitUntil([&] {
-        Pump(20);
-        GetCursorPos(&cursor);
-        return cursor.x == 310 && cursor.y == 270;
-    })) << cursor.x
-        << ", " << cursor.y;
-    EXPECT_TRUE(WaitUntil([&] {
-        Pump(20);
-        return IsWindowVisible(window) != FALSE;
-    }));
-
-    // A whole cycle: shown, taken, and back to the status title.
-    PressHotKey({300, 260});
-    ASSERT_TRUE(WaitUntil([&] { return IsRect(window, {268, 228, 332, 292}); }));
-    PressHotKey({300, 260});
-    ASSERT_TRUE(WaitUntil([&] {
-        Pump(20);
-        return !NoGrabStored(dir);
-    }));
-    EXPECT_TRUE(WaitUntil([&] {
-        Pump(20);
-        return IsWindowVisible(window) != FALSE;
-    }));
-    EXPECT_EQ(WindowText(window), std::string(kStatusText) + " - Pixelnook Beta 0.4.0");
+    EXPECT_TRUE(area.VisibleAt({468, 368, 532, 432}));
 }
