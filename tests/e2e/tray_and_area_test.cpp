@@ -3,6 +3,8 @@
 // an area placed with the mouse between two presses of the hot key.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -135,8 +137,16 @@ TEST(TrayIcon, ShownOnlyWithSystrayAndItsMenuEndsTheProgram) {
             continue;
         }
         ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before + 1; }));
-        const RECT icon = WindowRect(TrayIcons().back());
-        const POINT centre = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+        // The shell restarting loses every icon and announces "TaskbarCreated".
+        NOTIFYICONDATAA icon = {};
+        icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        icon.hWnd = pixelnook.WaitForMainWindow();
+        ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+        ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before; }));
+        PostMessageA(icon.hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before + 1; }));
+        const RECT shown = WindowRect(TrayIcons().back());
+        const POINT centre = {(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
         Mouse(MOUSEEVENTF_RIGHTDOWN, centre);
         Mouse(MOUSEEVENTF_RIGHTUP, centre);
         ASSERT_TRUE(WaitUntil([&] { return pixelnook.Find("#32768") != nullptr; }));
@@ -175,6 +185,9 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
     // by its inside, then sized by its bottom-right corner.
     PressHotKey({300, 260});
     ASSERT_TRUE(area.VisibleAt({268, 228, 332, 292}));
+    BYTE alpha = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(area.window, nullptr, &alpha, nullptr));
+    EXPECT_EQ(alpha, 192);  // translucent from Windows 2000 on
     Drag({300, 260}, {320, 250});
     ASSERT_TRUE(area.VisibleAt({288, 218, 352, 282}));
     Drag({350, 280}, {380, 300});
@@ -205,14 +218,15 @@ TEST(AreaGrab, EscapeAbandonsItAndGivesUpTheKeyboard) {
     // The window the user was working in before placing the area.
     DialogWithChild scene(600, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed);
     SetForegroundWindow(scene.parent);
+    AppDefault windows98("", "Version", "win98");
     AreaSession area("");
     ASSERT_NE(area.window, nullptr);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
     PressHotKey({300, 260});
     ASSERT_TRUE(area.VisibleAt({268, 228, 332, 292}));
-    // The Settings command is ignored while an area is being placed.
-    PostMessageA(area.window, WM_COMMAND, 40001, 0);
-    Pump(500);
-    EXPECT_EQ(area.pixelnook.Find("#32770"), nullptr);
+    // Windows 98 has no layered windows: the popup is made whole by taking its
+    // empty region away, and hidden again by an empty one.
+    EXPECT_EQ(GetWindowRgn(area.window, region), ERROR);
 
     // The keyboard goes back to the window the user works in, so a second
     // Escape is that window's: it must not reach the invisible main window and
@@ -226,6 +240,8 @@ TEST(AreaGrab, EscapeAbandonsItAndGivesUpTheKeyboard) {
     Pump(1000);
     EXPECT_TRUE(area.pixelnook.IsRunning());
     EXPECT_TRUE(NoGrabStored(area.dir));
+    EXPECT_EQ(GetWindowRgn(area.window, region), NULLREGION);
+    DeleteObject(region);
     PressHotKey({500, 400});
     EXPECT_TRUE(area.VisibleAt({468, 368, 532, 432}));
 }
