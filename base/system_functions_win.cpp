@@ -1,6 +1,29 @@
 #include "base/system_functions_win.h"
 
+#include <shlwapi.h>
+
+#include <type_traits>
+
 #include "base/handles_win.h"
+
+// Every pointer's type is the SDK's declaration of the function: a missing
+// WINAPI or a wrong parameter would only show on i686, where nothing here runs.
+#define PIXELNOOK_SAME_AS_SDK(table, function)                                      \
+    static_assert(std::is_same_v<decltype(table::function), decltype(&::function)>, \
+                  #function " differs from the SDK's declaration")
+PIXELNOOK_SAME_AS_SDK(User32Functions, GetCursorInfo);
+PIXELNOOK_SAME_AS_SDK(User32Functions, SetLayeredWindowAttributes);
+PIXELNOOK_SAME_AS_SDK(User32Functions, AllowSetForegroundWindow);
+PIXELNOOK_SAME_AS_SDK(Kernel32Functions, GetProcessHeaps);
+PIXELNOOK_SAME_AS_SDK(Kernel32Functions, GetProcessHeap);
+PIXELNOOK_SAME_AS_SDK(Kernel32Functions, HeapCompact);
+PIXELNOOK_SAME_AS_SDK(Kernel32Functions, SetProcessWorkingSetSize);
+PIXELNOOK_SAME_AS_SDK(Advapi32Functions, EncryptFileA);
+PIXELNOOK_SAME_AS_SDK(Advapi32Functions, DecryptFileA);
+PIXELNOOK_SAME_AS_SDK(Crypt32Functions, CryptProtectData);
+PIXELNOOK_SAME_AS_SDK(Crypt32Functions, CryptUnprotectData);
+PIXELNOOK_SAME_AS_SDK(ShlwapiFunctions, PathRelativePathToA);
+#undef PIXELNOOK_SAME_AS_SDK
 
 namespace {
 
