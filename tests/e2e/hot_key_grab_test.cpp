@@ -16,12 +16,12 @@
 
 using namespace e2e;
 using testwin::DialogWithChild;
+using testwin::kBlue;
+using testwin::kRed;
 using testwin::Pump;
 
 namespace {
 
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr size_t kBmpHeaderBytes = 54;
 
 // more: further [Properties] keys, or further sections.

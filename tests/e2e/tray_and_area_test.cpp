@@ -17,12 +17,12 @@
 
 using namespace e2e;
 using testwin::DialogWithChild;
+using testwin::kBlue;
+using testwin::kRed;
 using testwin::Pump;
 
 namespace {
 
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr char kStatusText[] = "Use Win+F10 to take a Rectangular Area screen grab";
 
 std::string Ini(const std::string& properties) {

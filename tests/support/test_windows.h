@@ -9,6 +9,10 @@
 
 namespace testwin {
 
+// The colours the test windows are painted in.
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
 // Handles every message this thread has queued, for the given time.
 inline void Pump(DWORD milliseconds) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(10)) {

@@ -17,12 +17,11 @@
 #include "tests/support/test_windows.h"
 
 using testwin::DialogWithChild;
+using testwin::kBlue;
+using testwin::kRed;
 using testwin::Pump;
 
 namespace {
-
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // The settings the grab reads, and the grab itself, as the application owns them.
 GrabSettings g_settings(false);
