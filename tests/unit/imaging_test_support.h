@@ -3,6 +3,7 @@
 // way the GIF step runs it.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -41,6 +42,14 @@ inline PaletteBlock BlackBlock() {
     for (Argb& e : block.entries) {
         e = kOpaque;
     }
+    return block;
+}
+
+// A block holding the entries given, black after them.
+inline PaletteBlock BlockOf(const Palette& entries) {
+    PaletteBlock block = BlackBlock();
+    block.count = uint32_t(entries.size());
+    std::copy(entries.begin(), entries.end(), block.entries);
     return block;
 }
 
