@@ -5,6 +5,7 @@
 // here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "imaging/fixed_palettes.h"
@@ -43,19 +44,16 @@ TestImage MakePicture() {
     return picture;
 }
 
-uint64_t Fingerprint(const std::vector<uint8_t>& indices, const PaletteBlock& block) {
-    uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    auto add = [&hash](uint8_t byte) {
-        hash ^= byte;
-        hash *= 1099511628211ull;
-    };
-    for (uint8_t index : indices)
-        add(index);
-    for (uint32_t i = 0; i < block.count && i < uint32_t(kMaxPaletteEntries); ++i) {
-        for (int shift = 0; shift < 32; shift += 8)
-            add(uint8_t(block.entries[i] >> shift));
+// FNV-1a over the indices, the palette entries (little-endian) and the count.
+uint64_t Fingerprint(std::vector<uint8_t> bytes, const PaletteBlock& block) {
+    const auto* entries = reinterpret_cast<const uint8_t*>(block.entries);
+    bytes.insert(bytes.end(), entries,
+                 entries + 4 * std::min<uint32_t>(block.count, kMaxPaletteEntries));
+    bytes.push_back(uint8_t(block.count));
+    uint64_t hash = 14695981039346656037ull;
+    for (uint8_t byte : bytes) {
+        hash = (hash ^ byte) * 1099511628211ull;
     }
-    add(uint8_t(block.count));
     return hash;
 }
 
