@@ -30,7 +30,7 @@ TEST(Octree, DepthFirstPaletteOrderAndTheBlockKeepsTheRest) {
         before.entries[i] = MakeArgb(0x7F, i, 0x5A, 255 - i);
     }
     Reduced r = Reduce(image, false, before);
-    EXPECT_EQ(r.indices.bytes, (std::vector<uint8_t>{3, 2, 1, 0}));
+    EXPECT_EQ(r.indices.pixels, (std::vector<uint8_t>{3, 2, 1, 0}));
     const Argb leaves[] = {0xFF000000u, 0xFF0000FFu, 0xFF00FF00u, 0xFFFF0000u};
     for (uint32_t i = 0; i < kMaxPaletteEntries; ++i) {
         EXPECT_EQ(r.block.entries[i], i < 4 ? leaves[i] : before.entries[i]) << i;
@@ -54,12 +54,12 @@ TEST(Octree, AtMost255ColoursSurviveExactlyAndMorePruneToTheLimit) {
         }
         Reduced r = Reduce(image, false);
         for (size_t k = 0; k < image.pixels.size(); ++k) {
-            ASSERT_EQ(r.block.entries[r.indices.bytes[k]], image.pixels[k]) << "trial " << trial;
+            ASSERT_EQ(r.block.entries[r.indices.pixels[k]], image.pixels[k]) << "trial " << trial;
         }
     }
     TestImage many = RandomImage(200, 150, 3);
     Reduced r = Reduce(many, false);
-    std::set<uint8_t> used(r.indices.bytes.begin(), r.indices.bytes.end());
+    std::set<uint8_t> used(r.indices.pixels.begin(), r.indices.pixels.end());
     EXPECT_GT(used.size(), 100u);
     EXPECT_EQ(used.count(255), 0u);  // so at most 255 used
 }

@@ -70,14 +70,14 @@ uint64_t Reduce(const std::string& method, bool transparent) {
     if (reducer != nullptr) {
         Reduced r = ReduceWorkingPixels(*reducer, picture);
         EXPECT_TRUE(r.reduced) << method;
-        return Fingerprint(r.indices.bytes, r.block);
+        return Fingerprint(r.indices.pixels, r.block);
     }
     TestIndices indices(kWidth, kHeight);
     PaletteBlock block = BlackBlock();
     EXPECT_TRUE(ReduceByMedianCut(picture.View(), kFill, transparent, method == "median-dither",
                                   indices.View(), block))
         << method;
-    return Fingerprint(indices.bytes, block);
+    return Fingerprint(indices.pixels, block);
 }
 
 }  // namespace
