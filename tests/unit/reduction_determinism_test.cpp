@@ -44,11 +44,13 @@ TestImage MakePicture() {
     return picture;
 }
 
-// FNV-1a over the indices, the palette entries (little-endian) and the count.
+// FNV-1a over the indices, the palette entries (low byte first) and the count.
 uint64_t Fingerprint(std::vector<uint8_t> bytes, const PaletteBlock& block) {
-    const auto* entries = reinterpret_cast<const uint8_t*>(block.entries);
-    bytes.insert(bytes.end(), entries,
-                 entries + 4 * std::min<uint32_t>(block.count, kMaxPaletteEntries));
+    for (uint32_t i = 0; i < std::min<uint32_t>(block.count, kMaxPaletteEntries); ++i) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.push_back(uint8_t(block.entries[i] >> shift));
+        }
+    }
     bytes.push_back(uint8_t(block.count));
     uint64_t hash = 14695981039346656037ull;
     for (uint8_t byte : bytes) {
