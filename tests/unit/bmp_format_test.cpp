@@ -12,18 +12,15 @@ TEST(BmpFormat, HeaderBytesOfATenByThreeGrab) {
     const auto info = BitmapHeaderBytes(header);
     std::vector<uint8_t> bytes(file.begin(), file.end());
     bytes.insert(bytes.end(), info.begin(), info.end());
-    const std::vector<uint8_t> expected = {
-        'B', 'M', 174, 0, 0, 0,                                // file size: 54 + 10 x 3 x 4
-        0,   0,   0,   0,                                      // reserved
-        54,  0,   0,   0,                                      // pixel offset
-        40,  0,   0,   0,                                      // biSize
-        10,  0,   0,   0,                                      // biWidth
-        3,   0,   0,   0,                                      // biHeight, positive: bottom-up
-        1,   0,   32,  0,                                      // biPlanes, biBitCount
-        0,   0,   0,   0,                                      // BI_RGB
-        120, 0,   0,   0,                                      // biSizeImage
-        0,   0,   0,   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // resolution, colour counts
-    };
+    // After "BM", little-endian fields: file size 54 + 10 x 3 x 4, reserved,
+    // pixel offset; biSize, biWidth, biHeight (positive: bottom-up), biPlanes 1
+    // with biBitCount 32, BI_RGB, biSizeImage, resolutions and colour counts 0.
+    std::vector<uint8_t> expected = {'B', 'M'};
+    for (uint32_t field : {174u, 0u, 54u, 40u, 10u, 3u, 1u | 32u << 16, 0u, 120u, 0u, 0u, 0u, 0u}) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            expected.push_back(uint8_t(field >> shift));
+        }
+    }
     EXPECT_EQ(bytes, expected);
 }
 

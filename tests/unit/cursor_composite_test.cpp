@@ -77,12 +77,9 @@ Image MonochromeMask(const Rows& cursor) {
 Rows Composited(const Image& mask, const Rows& colour, int32_t systemCursorHeight, int32_t x,
                 int32_t y, Image picture, int32_t hotspotX = 0, int32_t hotspotY = 0) {
     const Image colourImage(colour.empty() ? Rows{"-"} : colour);
-    CursorPixels cursor;
-    cursor.mask = mask.Cursor();
-    cursor.colour = colour.empty() ? ConstPixelRows32{} : colourImage.Cursor();
-    cursor.hotspotX = hotspotX;
-    cursor.hotspotY = hotspotY;
-    cursor.systemCursorHeight = systemCursorHeight;
+    const CursorPixels cursor{mask.Cursor(),
+                              colour.empty() ? ConstPixelRows32{} : colourImage.Cursor(), hotspotX,
+                              hotspotY, systemCursorHeight};
     EXPECT_TRUE(CompositeCursor(picture.Picture(), cursor, x, y));
     return picture.Shown();
 }

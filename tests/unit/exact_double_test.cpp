@@ -29,12 +29,8 @@ TEST(ExactDouble, ProductsAndSumsRoundLikeTheHost) {
         // Mantissas of every length, both signs, exponents near and far apart.
         double a = std::ldexp(static_cast<double>(random() >> (random() % 64)), exponents(random));
         double b = std::ldexp(static_cast<double>(random() >> (random() % 64)), exponents(random));
-        if (random() & 1) {
-            a = -a;
-        }
-        if (random() & 1) {
-            b = -b;
-        }
+        a = random() & 1 ? -a : a;
+        b = random() & 1 ? -b : b;
         ExactDouble ea = ExactDouble::FromDouble(a), eb = ExactDouble::FromDouble(b);
         volatile double product = a * b, sum = a + b, difference = a - b;
         ASSERT_EQ((ea * eb).ToDouble(), product) << a << " * " << b;

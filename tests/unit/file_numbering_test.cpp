@@ -7,12 +7,14 @@
 
 namespace {
 
-std::string Name(int32_t number, int32_t digits) {
-    char name[260];
-    if (!FormatGrabFileName(name, sizeof name, "screencap_", number, digits, "bmp")) {
-        return "<none>";
-    }
-    return name;
+// The name formatted into a buffer of `size` that held "old"; "refused: " and
+// what is left in the buffer when it does not fit.
+std::string Name(int32_t number, int32_t digits, const char* prefix = "screencap_",
+                 size_t size = 260, const char* ext = "bmp") {
+    std::vector<char> name = {'o', 'l', 'd'};
+    name.resize(size);  // exactly `size`, so ASan sees a write past it
+    const bool fits = FormatGrabFileName(name.data(), size, prefix, number, digits, ext);
+    return (fits ? "" : "refused: ") + std::string(name.data());
 }
 
 }  // namespace
@@ -47,13 +49,17 @@ TEST(FileNumbering, NextNumberFollowsTheHighestInUseAndNeverWraps) {
 
 TEST(FileNumbering, FormatsTheNumberWithStarDotStarD) {
     // Width and precision are both the digits setting: a negative width pads on
-    // the right, a negative precision counts as none.
+    // the right, a negative precision counts as none. The name is refused, and
+    // the buffer emptied, when it does not fit; the number grows, nothing is cut.
     const struct {
         int32_t number, digits;
         const char* name;
+        const char* prefix = "screencap_";
+        size_t size = 260;
+        const char* ext = "bmp";
     } cases[] = {
         {1, 3, "screencap_001.bmp"},
-        {1000, 3, "screencap_1000.bmp"},  // grows, nothing is cut
+        {1000, 3, "screencap_1000.bmp"},
         {5, 1, "screencap_5.bmp"},
         {42, 0, "screencap_.bmp"},  // no number at all
         {2147483647, 11, "screencap_02147483647.bmp"},
@@ -61,24 +67,16 @@ TEST(FileNumbering, FormatsTheNumberWithStarDotStarD) {
         {1, -1, "screencap_1.bmp"},
         {12345, -3, "screencap_12345.bmp"},
         {2147483647, -11, "screencap_2147483647 .bmp"},
-        {1, 12, "<none>"},  // beyond the 11 characters a number can take
-        {1, -12, "<none>"},
-        {1, INT32_MIN, "<none>"},
+        {1, 12, "refused: "},  // beyond the 11 characters a number can take
+        {1, -12, "refused: "},
+        {1, INT32_MIN, "refused: "},
+        {1, 3, "abc_001.bmp", "abc_", 16},
+        {1, 3, "abcdefg_001.bmp", "abcdefg_", 16},  // exactly full: 15 and the terminator
+        {1, 3, "refused: ", "abcdefgh_", 16},
+        {1, 3, "refused: ", "abc_", 16, "extension"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Name(c.number, c.digits), c.name) << c.number << " " << c.digits;
+        EXPECT_EQ(Name(c.number, c.digits, c.prefix, c.size, c.ext), c.name)
+            << c.prefix << " " << c.number << " " << c.digits << " in " << c.size;
     }
-}
-
-TEST(FileNumbering, RefusesANameThatDoesNotFit) {
-    char name[16] = "old";
-    EXPECT_TRUE(FormatGrabFileName(name, sizeof name, "abc_", 1, 3, "bmp"));  // 11 chars
-    EXPECT_STREQ(name, "abc_001.bmp");
-    EXPECT_FALSE(FormatGrabFileName(name, sizeof name, "abcdefgh_", 1, 3, "bmp"));  // 16 chars
-    EXPECT_STREQ(name, "");
-    EXPECT_FALSE(FormatGrabFileName(name, sizeof name, "abc_", 1, 3, "extension"));
-    EXPECT_STREQ(name, "");
-    // Exactly full: 15 characters and the terminator.
-    EXPECT_TRUE(FormatGrabFileName(name, sizeof name, "abcdefg_", 1, 3, "bmp"));
-    EXPECT_STREQ(name, "abcdefg_001.bmp");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "settings/grab_settings.h"
@@ -24,11 +25,9 @@ TEST(HotKeyText, TextAndModifierMask) {
     };
     for (const auto& c : cases) {
         GrabSettings s(true);
-        s.Properties.HotKey = c.key;
-        s.Properties.UseAlt = c.alt;
-        s.Properties.UseCtrl = c.ctrl;
-        s.Properties.UseShift = c.shift;
-        s.Properties.UseWin = c.win;
+        std::tie(s.Properties.HotKey, s.Properties.UseAlt, s.Properties.UseCtrl,
+                 s.Properties.UseShift, s.Properties.UseWin) =
+            std::make_tuple(c.key, c.alt, c.ctrl, c.shift, c.win);
         EXPECT_EQ(HotKeyText(s), c.text);
         EXPECT_EQ(HotKeyModifiers(s), c.modifiers) << c.text;
     }

@@ -3,6 +3,7 @@
 // way the GIF step runs it.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -10,28 +11,22 @@
 #include "imaging/color_reducer.h"
 #include "imaging/pixel_view.h"
 
-struct TestImage {
-    TestImage(int32_t w, int32_t h, Argb fill = kOpaque)
+// Pixels or index bytes in a vector, rows packed, with a view over them.
+template <typename Pixel, typename PlaneView, Pixel kDefaultFill>
+struct TestPlane {
+    TestPlane(int32_t w, int32_t h, Pixel fill = kDefaultFill)
         : width(w), height(h), pixels(size_t(w) * size_t(h), fill) {}
-
-    ArgbView View() {
-        return ArgbView{width, height, width * 4, reinterpret_cast<uint8_t*>(pixels.data())};
+    PlaneView View() {
+        return {width, height, width * int32_t(sizeof(Pixel)),
+                reinterpret_cast<uint8_t*>(pixels.data())};
     }
-    Argb& At(int32_t x, int32_t y) { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+    Pixel& At(int32_t x, int32_t y) { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
 
     int32_t width, height;
-    std::vector<Argb> pixels;
+    std::vector<Pixel> pixels;
 };
-
-// Index bytes, 0xEE until written.
-struct TestIndices {
-    TestIndices(int32_t w, int32_t h) : width(w), height(h), bytes(size_t(w) * size_t(h), 0xEE) {}
-    IndexView View() { return IndexView{width, height, width, bytes.data()}; }
-    uint8_t At(int32_t x, int32_t y) const { return bytes[size_t(y) * size_t(width) + size_t(x)]; }
-
-    int32_t width, height;
-    std::vector<uint8_t> bytes;
-};
+using TestImage = TestPlane<Argb, ArgbView, kOpaque>;
+using TestIndices = TestPlane<uint8_t, IndexView, 0xEE>;  // 0xEE until written
 
 // A block as GDI+ creates it for a new 8-bit bitmap in the tests: 256 entries of
 // opaque black.
@@ -41,6 +36,14 @@ inline PaletteBlock BlackBlock() {
     for (Argb& e : block.entries) {
         e = kOpaque;
     }
+    return block;
+}
+
+// A block holding the entries given, black after them.
+inline PaletteBlock BlockOf(const Palette& entries) {
+    PaletteBlock block = BlackBlock();
+    block.count = uint32_t(entries.size());
+    std::copy(entries.begin(), entries.end(), block.entries);
     return block;
 }
 

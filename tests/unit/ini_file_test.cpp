@@ -12,16 +12,11 @@ TEST(IniFileState, OpenInJoinsDirectoryAndName) {
     EXPECT_STREQ(ini.GetDirectory(), "C:\\grabs");
 }
 
-TEST(IniFileState, LongDirectoryIsCutNeverOverflowed) {
+TEST(IniFileState, LongTextsAreCutToTheirFieldsNeverOverflowed) {
     IniFile ini{};
-    std::string directory = "C:\\" + std::string(400, 'd');
-    ini.OpenIn(directory.c_str(), "Pixelnook.ini");
+    ini.OpenIn(("C:\\" + std::string(400, 'd')).c_str(), "Pixelnook.ini");
     EXPECT_EQ(strlen(ini.Directory), sizeof ini.Directory - 1);
     EXPECT_EQ(strlen(ini.Path), sizeof ini.Path - 1);
-}
-
-TEST(IniFileState, SectionIsCutToItsField) {
-    IniFile ini{};
     ini.SetSection("Properties");
     EXPECT_STREQ(ini.Section, "Properties");
     ini.SetSection(std::string(100, 's').c_str());

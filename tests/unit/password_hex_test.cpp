@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,9 +12,9 @@ namespace {
 // Guard bytes around each buffer show any write past its end.
 constexpr uint8_t kGuard = 0xAB;
 
-std::string Decode(const char* text, size_t bytesSize = kPasswordBytes) {
+std::string Decode(const std::string& text, size_t bytesSize) {
     std::vector<uint8_t> bytes(bytesSize + 8, kGuard);
-    size_t count = DecodeHex(text, bytes.data(), bytesSize);
+    size_t count = DecodeHex(text.c_str(), bytes.data(), bytesSize);
     EXPECT_LT(count, bytesSize);
     EXPECT_EQ(bytes[count], 0) << "no zero byte after the decoded bytes";
     for (size_t i = bytesSize; i < bytes.size(); ++i) {
@@ -24,73 +25,69 @@ std::string Decode(const char* text, size_t bytesSize = kPasswordBytes) {
 
 }  // namespace
 
-TEST(PasswordHex, EncodesLowerCasePairs) {
-    // The stored form of "abc" ends with its zero byte.
-    const std::string bytes = std::string("abc\0\x0f\xa0\xff\x58\x9c\xd2\x7e", 11);
-    char text[kPasswordHexChars];
-    EXPECT_TRUE(EncodeHex(reinterpret_cast<const uint8_t*>(bytes.data()), 4, text, sizeof text));
-    EXPECT_STREQ(text, "61626300");
-    EXPECT_TRUE(
-        EncodeHex(reinterpret_cast<const uint8_t*>(bytes.data()) + 3, 8, text, sizeof text));
-    EXPECT_STREQ(text, "000fa0ff589cd27e");
-}
-
-TEST(PasswordHex, EncodeWritesOnlyWholePairsThatFit) {
-    const uint8_t bytes[] = {1, 2, 3, 4};
-    char text[8];
-    memset(text, 'x', sizeof text);
-    EXPECT_FALSE(EncodeHex(bytes, sizeof bytes, text, 6));  // room for two pairs
-    EXPECT_STREQ(text, "0102");
-    EXPECT_EQ(text[6], 'x');
-    EXPECT_TRUE(EncodeHex(bytes, 3, text, 7));
-    EXPECT_STREQ(text, "010203");
-    EXPECT_FALSE(EncodeHex(bytes, 1, text, 0));
-}
-
-TEST(PasswordHex, DecodesPairs) {
-    // An odd last digit is ignored; a pair that is not two hex digits is 0.
-    const struct {
-        const char* text;
-        std::string bytes;
-    } cases[] = {
-        {"61626300", std::string("abc\0", 4)},
-        {"", ""},
-        {"4A4b5c9D", "JK\x5c\x9d"},
-        {"ff01", "\xff\x01"},
-        {"616", "a"},
-        {"6", ""},
-        {"g1", std::string(1, '\0')},
-        {"1g", std::string(1, '\0')},
-        {"-1", std::string(1, '\0')},
-        {" 1", std::string(1, '\0')},
-        {"41zz42", std::string("A\0B", 3)},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Decode(c.text), c.bytes) << '"' << c.text << '"';
+TEST(PasswordHex, EncodeWritesLowerCasePairsOnlyWholeAndOnlyWhereTheyFit) {
+    for (uint32_t byte = 0; byte < 256; ++byte) {
+        const uint8_t pair[] = {uint8_t(byte), 0};  // the stored form ends with the zero byte
+        char text[8], expected[8];
+        snprintf(expected, sizeof expected, "%02x00", byte);
+        EXPECT_TRUE(EncodeHex(pair, 2, text, 5));
+        EXPECT_STREQ(text, expected);
     }
+    const uint8_t bytes[] = {1, 2, 3, 4};
+    const struct {
+        size_t count, textSize;
+        bool whole;
+        const char* text;
+    } cases[] = {{4, 6, false, "0102"}, {3, 7, true, "010203"}, {4, 8, false, "010203"}};
+    for (const auto& c : cases) {
+        char text[9];
+        memset(text, 'x', sizeof text);
+        EXPECT_EQ(EncodeHex(bytes, c.count, text, c.textSize), c.whole) << c.textSize;
+        EXPECT_STREQ(text, c.text);
+        EXPECT_EQ(text[c.textSize], 'x') << c.textSize;
+    }
+    char none = 'x';
+    EXPECT_FALSE(EncodeHex(bytes, 1, &none, 0));
+    EXPECT_EQ(none, 'x');
 }
 
-TEST(PasswordHex, DecodeNeverWritesPastItsBuffer) {
-    // The stored text can be any length when the file was edited by hand.
-    EXPECT_EQ(Decode(std::string(5000, 'a').c_str()), std::string(kPasswordBytes - 1, '\xaa'));
-    EXPECT_EQ(Decode("41424344", 3), "AB");
-    EXPECT_EQ(Decode("41", 1), "");
+TEST(PasswordHex, DecodesPairsAndNeverWritesPastItsBuffer) {
+    // An odd last digit is ignored; a pair that is not two hex digits is 0. The
+    // stored text can be any length when the file was edited by hand.
+    using namespace std::string_literals;
+    const size_t kAll = kPasswordBytes;
+    const struct {
+        std::string text, bytes;
+        size_t bytesSize;
+    } cases[] = {
+        {"61626300", "abc\0"s, kAll}, {"", "", kAll},        {"4A4b5c9D", "JK\x5c\x9d", kAll},
+        {"ff01", "\xff\x01", kAll},   {"616", "a", kAll},    {"6", "", kAll},
+        {"41zz42", "A\0B"s, kAll},    {"41424344", "AB", 3}, {"41", "", 1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Decode(c.text, c.bytesSize), c.bytes) << '"' << c.text << '"';
+    }
+    for (const char* notTwoHexDigits : {"g1", "1g", "-1", " 1"}) {
+        EXPECT_EQ(Decode(notTwoHexDigits, kAll), "\0"s) << notTwoHexDigits;
+    }
+    EXPECT_EQ(Decode(std::string(5000, 'a'), kPasswordBytes),
+              std::string(kPasswordBytes - 1, '\xaa'));
     uint8_t none = kGuard;
     EXPECT_EQ(DecodeHex("4142", &none, 0), 0u);
     EXPECT_EQ(none, kGuard);
 }
 
 TEST(PasswordHex, BytesToTextStopsAtZeroAndAtTheField) {
-    const uint8_t bytes[] = {'p', 'w', 0, 'x'};
-    char text[8];
-    memset(text, 'q', sizeof text);
-    BytesToText(bytes, sizeof bytes, text, sizeof text);
-    EXPECT_STREQ(text, "pw");
-    BytesToText(bytes, 0, text, sizeof text);
-    EXPECT_STREQ(text, "");
     // Bytes without a zero (a blob from elsewhere) are cut to the field.
-    std::vector<uint8_t> many(600, 'z');
-    char field[256];
-    BytesToText(many.data(), many.size(), field, sizeof field);
-    EXPECT_EQ(strlen(field), 255u);
+    const std::vector<uint8_t> pw = {'p', 'w', 0, 'x'}, many(600, 'z');
+    const struct {
+        const std::vector<uint8_t>& bytes;
+        size_t count, textSize;
+        std::string text;
+    } cases[] = {{pw, 4, 8, "pw"}, {pw, 0, 8, ""}, {many, 600, 256, std::string(255, 'z')}};
+    for (const auto& c : cases) {
+        std::vector<char> text(c.textSize + 1, 'q');
+        BytesToText(c.bytes.data(), c.count, text.data(), c.textSize);
+        EXPECT_EQ(text.data(), c.text);
+        EXPECT_EQ(text[c.textSize], 'q') << "written past the field";
+    }
 }

@@ -5,6 +5,7 @@
 // here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "imaging/fixed_palettes.h"
@@ -43,19 +44,18 @@ TestImage MakePicture() {
     return picture;
 }
 
-uint64_t Fingerprint(const std::vector<uint8_t>& indices, const PaletteBlock& block) {
-    uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    auto add = [&hash](uint8_t byte) {
-        hash ^= byte;
-        hash *= 1099511628211ull;
-    };
-    for (uint8_t index : indices)
-        add(index);
-    for (uint32_t i = 0; i < block.count && i < uint32_t(kMaxPaletteEntries); ++i) {
-        for (int shift = 0; shift < 32; shift += 8)
-            add(uint8_t(block.entries[i] >> shift));
+// FNV-1a over the indices, the palette entries (low byte first) and the count.
+uint64_t Fingerprint(std::vector<uint8_t> bytes, const PaletteBlock& block) {
+    for (uint32_t i = 0; i < std::min<uint32_t>(block.count, kMaxPaletteEntries); ++i) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.push_back(uint8_t(block.entries[i] >> shift));
+        }
     }
-    add(uint8_t(block.count));
+    bytes.push_back(uint8_t(block.count));
+    uint64_t hash = 14695981039346656037ull;
+    for (uint8_t byte : bytes) {
+        hash = (hash ^ byte) * 1099511628211ull;
+    }
     return hash;
 }
 
@@ -72,14 +72,14 @@ uint64_t Reduce(const std::string& method, bool transparent) {
     if (reducer != nullptr) {
         Reduced r = ReduceWorkingPixels(*reducer, picture);
         EXPECT_TRUE(r.reduced) << method;
-        return Fingerprint(r.indices.bytes, r.block);
+        return Fingerprint(r.indices.pixels, r.block);
     }
     TestIndices indices(kWidth, kHeight);
     PaletteBlock block = BlackBlock();
     EXPECT_TRUE(ReduceByMedianCut(picture.View(), kFill, transparent, method == "median-dither",
                                   indices.View(), block))
         << method;
-    return Fingerprint(indices.bytes, block);
+    return Fingerprint(indices.pixels, block);
 }
 
 }  // namespace

@@ -7,21 +7,13 @@
 
 namespace {
 
-StoreFormatInputs Inputs() {
-    StoreFormatInputs in;
-    in.reduction = 4;
-    in.quality = 60;
-    in.compression = 2;
-    in.transFill = true;
-    in.fillColour = MakeColorref(1, 2, 3);
-    in.alphaFilled = true;
-    return in;
-}
+// reduction, quality, compression, transFill, fillColour, alphaFilled
+const StoreFormatInputs kInputs{4, 60, 2, true, MakeColorref(1, 2, 3), true};
 
 }  // namespace
 
 TEST(StoreFormats, EachKnownExtensionGetsItsOwnOptions) {
-    const Colorref c = MakeColorref(1, 2, 3);
+    const Colorref c = kInputs.fillColour;
     const struct {
         const char* ext;
         const char* mime;
@@ -39,7 +31,7 @@ TEST(StoreFormats, EachKnownExtensionGetsItsOwnOptions) {
     };
     for (const auto& e : cases) {
         GdiplusSaveOptions o;
-        ASSERT_TRUE(GdiplusSaveOptionsFor(e.ext, Inputs(), o)) << e.ext;
+        ASSERT_TRUE(GdiplusSaveOptionsFor(e.ext, kInputs, o)) << e.ext;
         EXPECT_EQ(std::make_tuple(std::string(o.mimeType), o.alphaFilled, o.reduction, o.quality,
                                   o.compression, o.transparent, o.colour, o.gif),
                   std::make_tuple(std::string(e.mime), e.alpha, e.reduction, e.quality,
@@ -52,7 +44,7 @@ TEST(StoreFormats, OtherExtensionsAreSavedByNobody) {
     for (const char* ext :
          {"BMP", "Png", "jpeg", "tiff", "", "bmp ", "txt", static_cast<const char*>(nullptr)}) {
         GdiplusSaveOptions o;
-        EXPECT_FALSE(GdiplusSaveOptionsFor(ext, Inputs(), o)) << (ext ? ext : "null");
+        EXPECT_FALSE(GdiplusSaveOptionsFor(ext, kInputs, o)) << (ext ? ext : "null");
         EXPECT_EQ(o.mimeType, nullptr);
     }
 }

@@ -26,20 +26,13 @@ TEST(Transparency, ColourKeyTakesOnlyExactMatches) {
 }
 
 TEST(Transparency, CapturedAlphaComesFromTheBottomUpDib) {
-    const int32_t w = 3, h = 2, dibStride = 16;  // DIB rows padded to 16 bytes
-    std::vector<uint8_t> dib(size_t(dibStride) * h, 0);
-    auto setAlpha = [&](int32_t dibRow, int32_t x, uint8_t a) {
-        dib[size_t(dibRow) * dibStride + 4 * size_t(x) + 3] = a;
-        dib[size_t(dibRow) * dibStride + 4 * size_t(x)] = 0x77;  // colour bytes are ignored
-    };
-    for (int32_t x = 0; x < w; ++x) {
-        setAlpha(0, x, 10);   // the last image row
-        setAlpha(1, x, 128);  // the first image row
-    }
-    TestImage image(w, h, 0xFF102030u);
-    ApplyCapturedAlpha(image.View(), 0x00FF00FFu, dib.data(), dibStride);
-    EXPECT_EQ(image.At(0, 0), 0x80102030u);
-    EXPECT_EQ(image.At(2, 1), 0x0A102030u);
+    // DIB rows padded to 16 bytes, the last image row first; only byte 3 counts.
+    const uint8_t dib[32] = {0x77, 1, 2, 10,  0x77, 1, 2, 10,  0x77, 1, 2, 10,  9, 9, 9, 9,
+                             0x77, 1, 2, 128, 0x77, 1, 2, 128, 0x77, 1, 2, 128, 9, 9, 9, 9};
+    TestImage image(3, 2, 0xFF102030u);
+    ApplyCapturedAlpha(image.View(), 0x00FF00FFu, dib, 16);
+    EXPECT_EQ(image.pixels, (std::vector<Argb>{0x80102030u, 0x80102030u, 0x80102030u, 0x0A102030u,
+                                               0x0A102030u, 0x0A102030u}));
 }
 
 TEST(Transparency, WithoutDibPixelsTheFillColourIsKeyed) {
