@@ -1,8 +1,5 @@
 // DrawWatermark: loads the watermark image and draws it into the rectangles
 // the portable layout gives (imaging/watermark_layout.h).
-#include <new>
-#include <vector>
-
 #include "capture/image_steps_win.h"
 #include "imaging/watermark_layout.h"
 
@@ -21,20 +18,15 @@ void DrawWatermark(GdipImage& target, GdipImage& reference, const WatermarkSetti
     const Size targetSize{target.Width(), target.Height()};
     const Size referenceSize{reference.Width(), reference.Height()};
     const Size markSize{mark->Width(), mark->Height()};
-    std::vector<TileRect> tiles;
-    try {
-        tiles = WatermarkTiles(LayoutWatermark(settings, targetSize, referenceSize, markSize));
-    } catch (const std::bad_alloc&) {
-        return;
-    }
+    const WatermarkLayout layout = LayoutWatermark(settings, targetSize, referenceSize, markSize);
     GdipGraphics graphics(target);
     if (!graphics) {
         return;
     }
     target.Record(
         Gdip().GdipSetInterpolationMode(graphics.Get(), gdip::InterpolationModeHighQualityBicubic));
-    for (const TileRect& tile : tiles) {
+    ForEachVisibleTile(layout, targetSize, [&](const TileRect& tile) {
         target.Record(Gdip().GdipDrawImageRectI(graphics.Get(), mark->Native(), tile.x, tile.y,
                                                 tile.width, tile.height));
-    }
+    });
 }

@@ -35,9 +35,30 @@ int32_t MulDiv(int64_t a, int64_t b, int64_t c) {
 int64_t Near(int32_t w, float offset) {
     return (ExactDouble::FromInt(w) * ExactDouble::FromFloat(offset)).Trunc();
 }
+// Held within 2^62, so that taking a 32-bit width off it cannot overflow; a
+// value that far out saturates the layout's 32 bits all the same.
 int64_t Far(int32_t extent, int32_t w, float offset) {
-    return (ExactDouble::FromInt(extent) - ExactDouble::FromInt(w) * ExactDouble::FromFloat(offset))
-        .Trunc();
+    constexpr int64_t kFar = int64_t{1} << 62;
+    return std::clamp<int64_t>(
+        (ExactDouble::FromInt(extent) - ExactDouble::FromInt(w) * ExactDouble::FromFloat(offset))
+            .Trunc(),
+        -kFar, kFar);
+}
+
+// floor(a / b) for b > 0.
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+// The tiles i in [0, count) along one axis, each covering [origin + i * size,
+// origin + (i + 1) * size), that overlap [0, extent); empty when first > last.
+struct Span {
+    int64_t first;
+    int64_t last;
+};
+Span VisibleSpan(int64_t origin, int64_t size, int64_t count, int64_t extent) {
+    return {std::max<int64_t>(0, FloorDiv(-origin, size)),
+            std::min<int64_t>(count - 1, FloorDiv(extent - origin - 1, size))};
 }
 
 WatermarkLayout Nothing() {
@@ -149,16 +170,23 @@ WatermarkLayout LayoutWatermark(const WatermarkSettings& s, Size target, Size re
     return layout;
 }
 
-std::vector<TileRect> WatermarkTiles(const WatermarkLayout& layout) {
-    std::vector<TileRect> tiles;
-    int32_t first = 0;
-    for (int32_t r = 0; r < layout.rows; ++r) {
-        for (int32_t c = first; c < layout.columns; c += layout.columnStep) {
-            tiles.push_back(TileRect{Saturate(int64_t{layout.x0} + int64_t{c} * layout.width),
-                                     Saturate(int64_t{layout.y0} + int64_t{r} * layout.height),
-                                     layout.width, layout.height});
-        }
-        first = first == 0 ? 1 : 0;
+void ForEachVisibleTile(const WatermarkLayout& layout, Size target,
+                        const std::function<void(const TileRect&)>& draw) {
+    const int64_t w = layout.width, h = layout.height, step = layout.columnStep;
+    if (w <= 0 || h <= 0 || step <= 0) {
+        return;  // empty tiles draw nothing
     }
-    return tiles;
+    const Span rows = VisibleSpan(layout.y0, h, layout.rows, target.height);
+    const Span columns = VisibleSpan(layout.x0, w, layout.columns, target.width);
+    for (int64_t r = rows.first; r <= rows.last; ++r) {
+        // The first visible column of this row's checkerboard pattern.
+        const int64_t rowFirst = r % 2;
+        int64_t c = std::max(columns.first, rowFirst);
+        c += (step - (c - rowFirst) % step) % step;
+        for (; c <= columns.last; c += step) {
+            // Shown, so inside the target: the position fits in 32 bits.
+            draw(TileRect{static_cast<int32_t>(layout.x0 + c * w),
+                          static_cast<int32_t>(layout.y0 + r * h), layout.width, layout.height});
+        }
+    }
 }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
+#include <functional>
 
 #include "settings/grab_settings.h"
 
@@ -46,6 +46,11 @@ bool WatermarkHasSize(const WatermarkSettings& settings);
 WatermarkLayout LayoutWatermark(const WatermarkSettings& settings, Size target, Size reference,
                                 Size mark);
 
-// The rectangles in drawing order: row by row, and within a row from the row's
-// first column (0 or 1, alternating) every columnStep columns.
-std::vector<TileRect> WatermarkTiles(const WatermarkLayout& layout);
+// Hands draw each tile that shows in a target of that size, in drawing order:
+// row by row, and within a row from the row's first column (0 or 1,
+// alternating) every columnStep columns. Tiles wholly outside the target and
+// empty ones are skipped, and nothing is stored: the walk costs time in
+// proportion to the tiles shown and no memory, whatever rows and columns a
+// hand-edited file asks for.
+void ForEachVisibleTile(const WatermarkLayout& layout, Size target,
+                        const std::function<void(const TileRect&)>& draw);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -117,13 +119,65 @@ TEST(WatermarkLayout, TiledSizesAndZeroDivisors) {
     }
 }
 
-TEST(WatermarkLayout, TilesFormACheckerboard) {
-    WatermarkLayout l = LayoutWatermark(Make(kTiled), {100, 100}, {100, 100}, {30, 20});
-    std::vector<TileRect> expected;
-    for (int32_t row = 0; row < 5; ++row) {
-        for (int32_t column = row % 2; column < 3; column += 2) {
-            expected.push_back({30 * column, 20 * row, 30, 20});
+namespace {
+
+std::vector<TileRect> VisibleTiles(const WatermarkLayout& l, Size target) {
+    std::vector<TileRect> tiles;
+    ForEachVisibleTile(l, target, [&](const TileRect& t) { tiles.push_back(t); });
+    return tiles;
+}
+
+}  // namespace
+
+TEST(WatermarkLayout, TilesFormACheckerboardOfTheShownTilesOnly) {
+    // Every tile of the checkerboard, kept when it overlaps the target.
+    auto reference = [](const WatermarkLayout& l, Size target) {
+        std::vector<TileRect> tiles;
+        for (int32_t row = 0; row < l.rows; ++row) {
+            for (int32_t column = row % 2; column < l.columns; column += l.columnStep) {
+                const TileRect t{l.x0 + column * l.width, l.y0 + row * l.height, l.width, l.height};
+                if (t.x < target.width && t.x + t.width > 0 && t.y < target.height &&
+                    t.y + t.height > 0) {
+                    tiles.push_back(t);
+                }
+            }
+        }
+        return tiles;
+    };
+    const WatermarkLayout layouts[] = {
+        LayoutWatermark(Make(kTiled), {100, 100}, {100, 100}, {30, 20}),
+        {-45, -31, 30, 20, 9, 8, 2},  // starts left of and above the target
+        {85, 70, 30, 20, 9, 8, 2},    // runs past its right and bottom edges
+        {-500, 0, 30, 20, 3, 3, 2},   // wholly outside
+        {10, 10, 64, 32, 1, 1, 1},    // one centred tile
+    };
+    for (const WatermarkLayout& l : layouts) {
+        EXPECT_EQ(VisibleTiles(l, {100, 100}), reference(l, {100, 100})) << l.x0 << ", " << l.y0;
+    }
+    EXPECT_EQ(VisibleTiles(layouts[0], {100, 100}).size(), 8u);  // 5 rows of 2 and 1
+}
+
+TEST(WatermarkLayout, HandEditedValuesStayBoundedAndDefined) {
+    // Offsets far beyond any screen, and not numbers at all: saturated, never
+    // wrapped (UBSan watches the arithmetic).
+    for (float offset : {1e30f, -1e30f, std::numeric_limits<float>::infinity(),
+                         std::numeric_limits<float>::quiet_NaN()}) {
+        for (int32_t corner = 0; corner < 4; ++corner) {
+            WatermarkSettings s = Make(kCornered);
+            s.Corner = corner;
+            s.HOffset = s.VOffset = offset;
+            const WatermarkLayout l = LayoutWatermark(s, {640, 480}, {640, 480}, {64, 32});
+            EXPECT_EQ(l.width, 64);
+            EXPECT_LE(VisibleTiles(l, {640, 480}).size(), 1u);
         }
     }
-    EXPECT_EQ(WatermarkTiles(l), expected);
+    // A billion rows and columns of one-pixel tiles: only the shown ones are
+    // walked (every other pixel of the target), and none is stored.
+    const WatermarkLayout huge = {0, 0, 1, 1, 1000000000, 1000000000, 2};
+    size_t shown = 0;
+    ForEachVisibleTile(huge, {1920, 1080}, [&](const TileRect&) { ++shown; });
+    EXPECT_EQ(shown, 1920u * 1080u / 2);
+    // Empty or mirrored tiles draw nothing.
+    EXPECT_TRUE(VisibleTiles({0, 0, -30, 20, 3, 3, 2}, {100, 100}).empty());
+    EXPECT_TRUE(VisibleTiles({0, 0, 30, 0, 3, 3, 2}, {100, 100}).empty());
 }
