@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "capture/bmp_file_win.h"
 #include "capture/gdiplus_api_win.h"
 #include "capture/gdiplus_available_win.h"
 #include "capture/gdiplus_save_win.h"
@@ -30,20 +29,11 @@ std::string CurrentDirectory() {
     return current;
 }
 
-// (The program itself never asks for it, so it is not in the table.)
-gdip::PixelFormat PixelFormatOf(gdip::GpImage* image) {
-    using GetFormat = gdip::GpStatus(WINAPI*)(gdip::GpImage*, gdip::PixelFormat*);
-    gdip::PixelFormat format = 0;
-    reinterpret_cast<GetFormat>(reinterpret_cast<void*>(GetProcAddress(
-        GetModuleHandleA("gdiplus.dll"), "GdipGetImagePixelFormat")))(image, &format);
-    return format;
-}
-
 // What the program handed GDI+, recorded by wrappers around the table's entries.
 struct SaveCall {
     std::string path, currentDirectory;
     std::vector<LONG> parameters;  // each a single Long, else -1
-    int firstEntryAlpha = -1;      // 8 bits: the alpha of the first pixel's palette entry
+    int firstEntryAlpha = -1;      // with a palette: the alpha of the first pixel's entry
 };
 GdiplusFunctions g_real;
 std::vector<SaveCall> g_saves;
@@ -56,19 +46,17 @@ gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const C
     WideCharToMultiByte(CP_ACP, 0, path, -1, narrow, sizeof narrow, nullptr, nullptr);
     call.path = narrow;
     call.currentDirectory = CurrentDirectory();
-    const gdip::PixelFormat format = PixelFormatOf(image);
     auto* bitmap = static_cast<gdip::GpBitmap*>(image);
     const gdip::GpRect first(0, 0, 1, 1);
     gdip::BitmapData data = {};
     PaletteBlock palette;
-    if (format == PixelFormat8bppIndexed &&
-        g_real.GdipBitmapLockBits(bitmap, &first, gdip::ImageLockModeRead, format, &data) ==
-            gdip::Ok) {
-        const uint8_t index = *static_cast<const uint8_t*>(data.Scan0);
+    if (g_real.GdipGetImagePalette(image, reinterpret_cast<gdip::ColorPalette*>(&palette),
+                                   sizeof palette) == gdip::Ok &&
+        palette.count > 0 &&
+        g_real.GdipBitmapLockBits(bitmap, &first, gdip::ImageLockModeRead, PixelFormat8bppIndexed,
+                                  &data) == gdip::Ok) {
+        call.firstEntryAlpha = palette.entries[*static_cast<const uint8_t*>(data.Scan0)] >> 24;
         g_real.GdipBitmapUnlockBits(bitmap, &data);
-        if (g_real.GdipGetImagePalette(image, reinterpret_cast<gdip::ColorPalette*>(&palette),
-                                       sizeof palette) == gdip::Ok)
-            call.firstEntryAlpha = static_cast<int>(palette.entries[index] >> 24);
     }
     for (UINT i = 0; parameters != nullptr && i < parameters->Count; ++i) {
         const gdip::EncoderParameter& p = parameters->Parameter[i];
@@ -304,12 +292,9 @@ TEST_F(GdiplusStore, GifIsReducedToEightBitsWithTheBackgroundTransparent) {
 }
 
 TEST_F(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
-    // The watermark: 8 x 4, solid green, written as a BMP.
-    InstallPicture(grab, 8, 4, [](int, int) { return 0xFF00FF00; });
-    BitmapHeader header;
-    ASSERT_TRUE(MakeBitmapInfo(grab.capturedImage.dibSection.Get(), header));
-    ASSERT_TRUE(WriteBmpFile(In("mark.bmp").c_str(), header, grab.capturedImage.dibSection.Get(),
-                             grab.capturedImage.memoryDc.Get()));
+    // The watermark: 8 x 4, solid green.
+    RunShell("/usr/bin/convert -size 8x4 xc:lime 'BMP3:" + UnixPath(In("mark.bmp")) + "'",
+             In("convert"));
     const struct {
         int style;
         bool stretch;      // 25 percent of the full-size picture, aspect kept
@@ -322,18 +307,18 @@ TEST_F(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
         {0, true, "tscreencap_.png", {{9, 9}, {22, 14}}, {{6, 6}, {25, 17}}},
     };
     InstallPicture(grab, 64, 48, [](int, int) { return kGrey; });
+    GrabSettings s = Settings("png");
+    s.Thumbnail.Percent = 50;
+    s.Thumbnail.WMSame = true;
+    s.Watermark.Watermark = true;
+    // Relative: found in the storage folder, as ".\\marks\\mark.png" would be.
+    snprintf(s.Watermark.File, sizeof s.Watermark.File, "mark.bmp");
+    s.Watermark.Corner = 3;
+    s.Watermark.Percent = 25;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.style * 10 + c.stretch);
-        GrabSettings s = Settings("png");
-        s.Thumbnail.Percent = 50;
-        s.Thumbnail.WMSame = true;
-        s.Watermark.Watermark = true;
-        // Relative: found in the storage folder, as ".\\marks\\mark.png" would be.
-        snprintf(s.Watermark.File, sizeof s.Watermark.File, "mark.bmp");
         s.Watermark.Style = c.style;
-        s.Watermark.Corner = 3;
         s.Watermark.Stretch = c.stretch;
-        s.Watermark.Percent = 25;
         Store(s);
         const std::vector<uint32_t> file = ReadWithGdiplus(In(c.file));
         const int width = c.file[0] == 't' ? 32 : 64;
