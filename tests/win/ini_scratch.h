@@ -39,7 +39,6 @@ public:
     IniScratch(const IniScratch&) = delete;
     IniScratch& operator=(const IniScratch&) = delete;
 
-    // Makes the top folder the current directory again.
     void Enter() const { SetCurrentDirectoryA(top_.c_str()); }
 
     // Stacks folders until the current directory's path is `length` characters long.
