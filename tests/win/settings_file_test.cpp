@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -103,32 +102,16 @@ TEST(SettingsFile, SaveThenLoadRoundTripsEveryFieldInTheFileTheRecordCameFrom) {
     }
 }
 
-TEST(SettingsFile, HandEditedOrDamagedFileLoadsCutOrDefaulted) {
+TEST(SettingsFile, OverlongValuesAreCutToTheirFields) {
+    // (How a hand-edited or damaged file is parsed is the profile functions'
+    // affair; what is ours is the room each value is given.)
     const std::string longText(5000, 'x');
-    std::string junk;
-    for (int i = 1; i < 256; ++i)
-        junk += (i == '\r' || i == '\n') ? ' ' : static_cast<char>(i);
-    // Each row's lines follow the previous row's, in the previous row's section
-    // unless they open another.
-    const struct {
-        std::string lines, field;
-    } rows[] = {
-        {"SnapType=4\r\n", "Properties.SnapType=2"},  // before any section: nobody's key
-        {"[FileStore]\r\nDir=" + longText + "\r\n", "FileStore.Dir=" + longText.substr(0, 259)},
-        // Numbers go in unchecked; the first of two keys counts.
-        {"Quality=-5\r\nQuality=7\r\n", "FileStore.Quality=-5"},
-        {junk + "\r\nExt=gif\r\n", "FileStore.Ext=gif"},
-        {"[Info]\r\nTitle=" + longText + "\r\n", "Info.Title=" + longText.substr(0, 255)},
-    };
-    std::string file;
-    for (const auto& row : rows)
-        file += row.lines;
     IniScratch dir;
-    dir.Write("Pixelnook.ini", file + std::string("\0\0garbage\0=\0[", 14));
+    dir.Write("Pixelnook.ini",
+              "[FileStore]\r\nDir=" + longText + "\r\n[Info]\r\nTitle=" + longText + "\r\n");
     GrabSettings s = Loaded();
-    const std::vector<std::string> fields = Dump(s);
-    for (const auto& row : rows)
-        EXPECT_NE(std::find(fields.begin(), fields.end(), row.field), fields.end()) << row.field;
+    EXPECT_EQ(s.FileStore.Dir, longText.substr(0, 259));
+    EXPECT_EQ(s.Info.Title, longText.substr(0, 255));
 }
 
 TEST(SettingsFile, APathCutToItsBufferNamesNoFileToReadOrWrite) {

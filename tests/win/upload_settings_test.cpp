@@ -35,10 +35,8 @@ TEST(UploadSettingsFile, MissingSectionGivesDefaultsAndEveryFieldRoundTrips) {
         for (size_t i = 0; i < 6; ++i)
             FormatText(Texts(saved)[i], kTextChars, "text %d, C:\\x\\", static_cast<int>(i));
         saved.Passive = false;
-        {
-            UploadWipe wipe(saved);
-            SaveUpload(settings, saved, osClass);
-        }
+        SaveUpload(settings, saved, osClass);
+        WipeUpload(saved);
         // The password was in the record: nothing of it stays there.
         EXPECT_EQ(std::string(reinterpret_cast<char*>(&saved), sizeof saved),
                   std::string(sizeof saved, '\0'));
