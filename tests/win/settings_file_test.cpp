@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,26 +25,25 @@ public:
     std::vector<std::string> list;
 
     void Section(const char* name) { section_ = name; }
-    void Bool(const char* key, bool& f) { Add(key, f = f != change_); }
-    void Int(const char* key, int32_t& f) { Add(key, f += change_ ? 3 + ++n_ : 0); }
-    void Float(const char* key, float& f) { Add(key, f = change_ ? -12.25f + ++n_ : f); }
+    void Bool(const char* key, bool& f) { Add(key, std::to_string(f = f != change_)); }
+    void Int(const char* key, int32_t& f) { Add(key, std::to_string(f += change_ ? 3 + ++n_ : 0)); }
+    void Float(const char* key, float& f) {
+        Add(key, std::to_string(f = change_ ? -12.25f + ++n_ : f));
+    }
     template <size_t N>
     void Text(const char* key, char (&f)[N]) {
         if (change_)
             FormatText(f, "C:\\my %s %d\\", key, ++n_);
         Add(key, f);
     }
-    void HotKey(const char* key, int32_t& f) { Add(key, f = change_ ? 44 : f); }
+    void HotKey(const char* key, int32_t& f) { Add(key, std::to_string(f = change_ ? 44 : f)); }
     void Color(const char* red, const char*, const char*, Colorref& f) {
-        Add(red, f = change_ ? MakeColorref(1, 128, 254) : f);
+        Add(red, std::to_string(f = change_ ? MakeColorref(1, 128, 254) : f));
     }
 
 private:
-    template <typename T>
-    void Add(const char* key, const T& value) {
-        std::ostringstream field;
-        field << section_ << '.' << key << '=' << value;
-        list.push_back(field.str());
+    void Add(const char* key, const std::string& value) {
+        list.push_back(section_ + "." + key + "=" + value);
     }
     bool change_;
     int32_t n_ = 0;
