@@ -3,11 +3,6 @@
 // (quality, compression, image information, the GIF's transparent entry) is
 // checked where the program hands it to GDI+, by wrapping entries of the bound
 // function table.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <cstdio>
 #include <cstring>
 #include <regex>
 #include <string>
@@ -171,11 +166,9 @@ TEST_F(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
     InstallPicture(grab, 8, 8, [](int, int) { return kGrey; });
     GdiplusSaveOptions options;
     options.mimeType = "image/x-pixelnook";
-    Watch();
     EXPECT_FALSE(SaveWithGdiplus(In("none.pxn").c_str(), In("tnone.pxn").c_str(),
                                  grab.capturedImage.dibSection.Get(),
                                  grab.capturedImage.memoryDc.Get(), appSettings, options));
-    EXPECT_TRUE(g_saves.empty());
     EXPECT_FALSE(Exists(In("none.pxn")) || Exists(In("tnone.pxn")));
 }
 

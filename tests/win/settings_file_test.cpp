@@ -63,6 +63,18 @@ GrabSettings Loaded(OsVersionClass osClass = kOsWindows98) {
     return s;
 }
 
+// Windows' PathRelativePathToA writes the whole relative path into the
+// MAX_PATH buffer it is given, however long; Wine's stops there. So the fault
+// shows here as the request: a stand-in counts them.
+decltype(ShlwapiFunctions::PathRelativePathToA) g_pathRelativePathTo = nullptr;
+int g_relativeRequests = 0;
+
+BOOL WINAPI CountedPathRelativePathTo(LPSTR path, LPCSTR from, DWORD fromAttributes, LPCSTR to,
+                                      DWORD toAttributes) {
+    ++g_relativeRequests;
+    return g_pathRelativePathTo(path, from, fromAttributes, to, toAttributes);
+}
+
 }  // namespace
 
 TEST(SettingsFile, MissingFileGivesTheDefaultsAndSavingThemWritesTheStoredForms) {
@@ -115,42 +127,22 @@ TEST(SettingsFile, OverlongValuesAreCutToTheirFields) {
 TEST(SettingsFile, APathCutToItsBufferNamesNoFileToReadOrWrite) {
     // The file a path cut to 259 characters names, or with no current
     // directory to be had, the one in the drive's root.
-    const struct {
-        size_t directoryLength;
-        const char* file;
-        bool fits;
-    } cases[] = {{245, "Pixelnook.ini", true},
-                 {246, "Pixelnook.in", false},
-                 {300, "\\Pixelnook.ini", false}};
+    const std::pair<size_t, const char*> cases[] = {
+        {245, "Pixelnook.ini"}, {246, "Pixelnook.in"}, {300, "\\Pixelnook.ini"}};
     const std::string text = "[Properties]\r\nSnapType=4\r\n";
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.directoryLength);
+        SCOPED_TRACE(c.first);
+        const bool fits = c.first == 245;  // 245 + 1 + 13 characters
         IniScratch dir("deep");
-        dir.Deepen(c.directoryLength);
-        dir.Write(c.file, text);
+        dir.Deepen(c.first);
+        dir.Write(c.second, text);
         GrabSettings s = Loaded();
-        EXPECT_EQ(s.Properties.SnapType, c.fits ? 4 : 2);
+        EXPECT_EQ(s.Properties.SnapType, fits ? 4 : 2);
         s.Properties.SnapType = 3;
         s.Save(kOsWindows98);
-        EXPECT_EQ(IniScratch::Read(c.file) == text, !c.fits);
+        EXPECT_EQ(IniScratch::Read(c.second) == text, !fits);
     }
 }
-
-namespace {
-
-// Windows' PathRelativePathToA writes the whole relative path into the
-// MAX_PATH buffer it is given, however long; Wine's stops there. So the fault
-// shows here as the request: a stand-in counts them.
-decltype(ShlwapiFunctions::PathRelativePathToA) g_pathRelativePathTo = nullptr;
-int g_relativeRequests = 0;
-
-BOOL WINAPI CountedPathRelativePathTo(LPSTR path, LPCSTR from, DWORD fromAttributes, LPCSTR to,
-                                      DWORD toAttributes) {
-    ++g_relativeRequests;
-    return g_pathRelativePathTo(path, from, fromAttributes, to, toAttributes);
-}
-
-}  // namespace
 
 TEST(MakeRelativePath, RelativeWhereItFitsItsBufferElseAbsolute) {
     auto& shlwapi = const_cast<ShlwapiFunctions&>(ShlwapiOptional());

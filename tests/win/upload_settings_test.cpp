@@ -11,14 +11,6 @@
 #include "settings/upload_settings.h"
 #include "tests/win/ini_scratch.h"
 
-namespace {
-
-std::vector<char*> Texts(UploadSettings& u) {
-    return {u.Server, u.User, u.Password, u.Dir, u.Port, u.Service};
-}
-
-}  // namespace
-
 TEST(UploadSettingsFile, EveryFieldRoundTripsAndThePasswordIsStoredAsTheSavingSystemAllows) {
     const struct {
         OsVersionClass savedOn;
@@ -28,6 +20,9 @@ TEST(UploadSettingsFile, EveryFieldRoundTripsAndThePasswordIsStoredAsTheSavingSy
         {kOsWindows98, "old password", "6f6c642070617373776f726400"},
         {kOsWindowsXp, "", nullptr},
         {kOsWindowsXp, "s3cret!", nullptr},
+    };
+    auto texts = [](UploadSettings& u) {
+        return std::vector<char*>{u.Server, u.User, u.Password, u.Dir, u.Port, u.Service};
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.password) + " saved on " + std::to_string(c.savedOn));
@@ -43,7 +38,7 @@ TEST(UploadSettingsFile, EveryFieldRoundTripsAndThePasswordIsStoredAsTheSavingSy
         EXPECT_STREQ(back.Server, "");
         EXPECT_TRUE(back.Passive);
         for (size_t i = 0; i < 6; ++i)
-            FormatText(Texts(saved)[i], kTextChars, "text %d, C:\\x\\", static_cast<int>(i));
+            FormatText(texts(saved)[i], kTextChars, "text %d, C:\\x\\", static_cast<int>(i));
         CopyText(saved.Password, c.password);
         saved.Passive = false;
         SaveUpload(settings, saved, c.savedOn);
@@ -64,7 +59,7 @@ TEST(UploadSettingsFile, EveryFieldRoundTripsAndThePasswordIsStoredAsTheSavingSy
             if (c.stored != nullptr || loadOn >= kOsWindows2000) {
                 LoadUpload(settings, back, loadOn);
                 for (size_t i = 0; i < 6; ++i) {
-                    EXPECT_EQ(Texts(back)[i],
+                    EXPECT_EQ(texts(back)[i],
                               i == 2 ? c.password : "text " + std::to_string(i) + ", C:\\x\\");
                 }
                 EXPECT_FALSE(back.Passive);
