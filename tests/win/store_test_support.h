@@ -9,7 +9,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "capture/screen_grab_win.h"
@@ -59,11 +61,8 @@ inline std::string RunShell(const std::string& script, const std::string& out) {
     CloseHandle(process.hProcess);
     for (int tries = 0; tries < 1200 && !Exists(out); ++tries)
         Sleep(50);
-    char text[256] = "";
-    if (FILE* file = fopen(out.c_str(), "rb")) {
-        text[fread(text, 1, sizeof text - 1, file)] = '\0';
-        fclose(file);
-    }
+    const std::string text(
+        std::istreambuf_iterator<char>(std::ifstream(out, std::ios::binary).rdbuf()), {});
     DeleteFileA(out.c_str());
     return text;
 }
