@@ -161,9 +161,11 @@ TEST_F(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
     InstallPicture(grab, 8, 8, [](int, int) { return kGrey; });
     GdiplusSaveOptions options;
     options.mimeType = "image/x-pixelnook";
+    Watch();
     EXPECT_FALSE(SaveWithGdiplus(In("none.pxn").c_str(), In("tnone.pxn").c_str(),
                                  grab.capturedImage.dibSection.Get(),
                                  grab.capturedImage.memoryDc.Get(), appSettings, options));
+    EXPECT_TRUE(g_saves.empty());  // GDI+ is not handed an encoder that was not found
     EXPECT_FALSE(Exists(In("none.pxn")) || Exists(In("tnone.pxn")));
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/system_functions_win.h"
@@ -27,9 +28,7 @@ public:
     void Section(const char* name) { section_ = name; }
     void Bool(const char* key, bool& f) { Add(key, std::to_string(f = f != change_)); }
     void Int(const char* key, int32_t& f) { Add(key, std::to_string(f += change_ ? 3 + ++n_ : 0)); }
-    void Float(const char* key, float& f) {
-        Add(key, std::to_string(f = change_ ? -12.25f + ++n_ : f));
-    }
+    void Float(const char* k, float& f) { Add(k, std::to_string(f = change_ ? ++n_ - 12.25f : f)); }
     template <size_t N>
     void Text(const char* key, char (&f)[N]) {
         if (change_)
@@ -88,9 +87,8 @@ TEST(SettingsFile, MissingFileGivesTheDefaultsAndSavingThemWritesTheStoredForms)
     const std::string text = IniScratch::Read();
     for (const char* lines :
          {"[Properties]\r\nFirstTime=1\r\n", "\r\nIcons=.\\icons\\\r\n", "\r\nHotKey=10\r\n",
-          "\r\nHOffset=0\r\n", "\r\nRed=255\r\nGreen=0\r\nBlue=255\r\n", "[Info]\r\nTitle=\r\n"}) {
+          "\r\nHOffset=0\r\n", "\r\nRed=255\r\nGreen=0\r\nBlue=255\r\n", "[Info]\r\nTitle=\r\n"})
         EXPECT_NE(text.find(lines), std::string::npos) << lines;
-    }
 }
 
 TEST(SettingsFile, SaveThenLoadRoundTripsEveryFieldInTheFileTheRecordCameFrom) {
@@ -149,10 +147,7 @@ TEST(MakeRelativePath, RelativeWhereItFitsItsBufferElseAbsolute) {
     g_pathRelativePathTo = shlwapi.PathRelativePathToA;
     shlwapi.PathRelativePathToA = CountedPathRelativePathTo;
     const std::string name(250, 'p');
-    const struct {
-        std::string path, baseFile, result;
-        bool requested;
-    } cases[] = {
+    const std::tuple<std::string, std::string, std::string, bool> cases[] = {
         {"C:\\sibling", "C:\\grabber\\Pixelnook.ini", "..\\sibling", true},
         // Without a common root, the absolute path is the only name.
         {"D:\\other\\marks", "C:\\grabber\\Pixelnook.ini", "D:\\other\\marks", true},
@@ -161,10 +156,10 @@ TEST(MakeRelativePath, RelativeWhereItFitsItsBufferElseAbsolute) {
         {"C:\\" + name, "C:\\a\\b\\c\\d\\Pixelnook.ini", "C:\\" + name, false},
         {"C:\\x", "C:\\" + std::string(600, 'b') + "\\Pixelnook.ini", "C:\\x", false},
     };
-    for (const auto& c : cases) {
+    for (const auto& [path, baseFile, result, requested] : cases) {
         g_relativeRequests = 0;
-        EXPECT_EQ(MakeRelativePath(c.path.c_str(), c.baseFile.c_str()), c.result) << c.baseFile;
-        EXPECT_EQ(g_relativeRequests > 0, c.requested) << c.baseFile;
+        EXPECT_EQ(MakeRelativePath(path.c_str(), baseFile.c_str()), result) << baseFile;
+        EXPECT_EQ(g_relativeRequests > 0, requested) << baseFile;
     }
     shlwapi.PathRelativePathToA = g_pathRelativePathTo;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/text.h"
@@ -12,11 +13,9 @@
 #include "tests/win/ini_scratch.h"
 
 TEST(UploadSettingsFile, EveryFieldRoundTripsAndThePasswordIsStoredAsTheSavingSystemAllows) {
-    const struct {
-        OsVersionClass savedOn;
-        const char* password;
-        const char* stored;  // the plain form (bytes and zero byte); null: a protection blob
-    } cases[] = {
+    // The saving system, the password and its stored form: the plain form (bytes
+    // and zero byte), or null for a protection blob.
+    const std::tuple<OsVersionClass, const char*, const char*> cases[] = {
         {kOsWindows98, "old password", "6f6c642070617373776f726400"},
         {kOsWindowsXp, "", nullptr},
         {kOsWindowsXp, "s3cret!", nullptr},
@@ -24,24 +23,24 @@ TEST(UploadSettingsFile, EveryFieldRoundTripsAndThePasswordIsStoredAsTheSavingSy
     auto texts = [](UploadSettings& u) {
         return std::vector<char*>{u.Server, u.User, u.Password, u.Dir, u.Port, u.Service};
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.password) + " saved on " + std::to_string(c.savedOn));
+    for (const auto& [savedOn, password, storedForm] : cases) {
+        SCOPED_TRACE(std::string(password) + " saved on " + std::to_string(savedOn));
         IniScratch dir;
         GrabSettings settings(false);
-        settings.Load(c.savedOn);
+        settings.Load(savedOn);
         UploadSettings saved, back;
         UploadWipe wipe(back);
         // No section yet: whatever the record held, the defaults.
         CopyText(back.Server, "left over");
         back.Passive = false;
-        LoadUpload(settings, back, c.savedOn);
+        LoadUpload(settings, back, savedOn);
         EXPECT_STREQ(back.Server, "");
         EXPECT_TRUE(back.Passive);
         for (size_t i = 0; i < 6; ++i)
             FormatText(texts(saved)[i], kTextChars, "text %d, C:\\x\\", static_cast<int>(i));
-        CopyText(saved.Password, c.password);
+        CopyText(saved.Password, password);
         saved.Passive = false;
-        SaveUpload(settings, saved, c.savedOn);
+        SaveUpload(settings, saved, savedOn);
         WipeUpload(saved);
         // The password was in the record: nothing of it stays there.
         EXPECT_EQ(std::string(reinterpret_cast<char*>(&saved), sizeof saved),
@@ -49,18 +48,18 @@ TEST(UploadSettingsFile, EveryFieldRoundTripsAndThePasswordIsStoredAsTheSavingSy
         const std::string file = IniScratch::Read();
         const size_t at = file.find("Password=") + 9;
         const std::string stored = file.substr(at, file.find('\r', at) - at);
-        if (c.stored != nullptr) {
-            EXPECT_EQ(stored, c.stored);
+        if (storedForm != nullptr) {
+            EXPECT_EQ(stored, storedForm);
         } else {
             EXPECT_GT(stored.size(), 200u);  // a blob: far longer than its hex form
         }
         // The plain form reads back everywhere, a blob from Windows 2000 on.
         for (OsVersionClass loadOn : {kOsWindows98, kOsWindowsXp}) {
-            if (c.stored != nullptr || loadOn >= kOsWindows2000) {
+            if (storedForm != nullptr || loadOn >= kOsWindows2000) {
                 LoadUpload(settings, back, loadOn);
                 for (size_t i = 0; i < 6; ++i) {
                     EXPECT_EQ(texts(back)[i],
-                              i == 2 ? c.password : "text " + std::to_string(i) + ", C:\\x\\");
+                              i == 2 ? password : "text " + std::to_string(i) + ", C:\\x\\");
                 }
                 EXPECT_FALSE(back.Passive);
             }
