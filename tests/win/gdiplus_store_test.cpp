@@ -6,6 +6,7 @@
 #include <cstring>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "capture/gdiplus_api_win.h"
@@ -121,33 +122,31 @@ protected:
 TEST_F(GdiplusStore, EachTypeWritesItsFileAndQuarterSizeThumbnailWithItsSettings) {
     // Quality counts for JPEG only, compression for TIFF only (CCITT4, 4); the
     // thumbnail gets the encoder's defaults. Empty texts are left out.
-    const struct {
-        const char *ext, *format;
-        std::vector<LONG> parameters;
-    } types[] = {{"jpg", "JPEG", {75, 2}},
-                 {"bmp", "BMP3", {100, 2}},
-                 {"gif", "GIF", {100, 2}},
-                 {"png", "PNG", {100, 2}},
-                 {"tif", "TIFF", {100, 4}}};
+    const std::tuple<const char*, const char*, std::vector<LONG>> types[] = {
+        {"jpg", "JPEG", {75, 2}},
+        {"bmp", "BMP3", {100, 2}},
+        {"gif", "GIF", {100, 2}},
+        {"png", "PNG", {100, 2}},
+        {"tif", "TIFF", {100, 4}}};
     InstallPicture(grab, 64, 48, [](int x, int) { return x < 32 ? kGrey : 0xFF0000FF; });
-    for (const auto& t : types) {
-        SCOPED_TRACE(t.ext);
-        GrabSettings s = Settings(t.ext);
+    for (const auto& [ext, format, parameters] : types) {
+        SCOPED_TRACE(ext);
+        GrabSettings s = Settings(ext);
         s.FileStore.Reduction = 4;  // octree: Wine cannot write a GIF from 32 bits
         s.FileStore.Quality = 75;
         s.FileStore.Compression = 2;
         snprintf(s.Info.Title, sizeof s.Info.Title, "Title");
         snprintf(s.Info.Artist, sizeof s.Info.Artist, "Artist");
         Watch();
-        const std::string name = std::string("screencap_.") + t.ext;
+        const std::string name = std::string("screencap_.") + ext;
         EXPECT_EQ(Store(s), In(name) + "|" + In("t" + name));
         const std::string identify = "/usr/bin/identify -format '%m %wx%h ' '" +
                                      UnixPath(In(name)) + "' '" + UnixPath(In("t" + name)) + "'";
         EXPECT_EQ(RunShell(identify, In("identify")),
-                  std::string(t.format) + " 64x48 " + t.format + " 16x12 ");
+                  std::string(format) + " 64x48 " + format + " 16x12 ");
         // Wine writes none of what follows into the file.
         ASSERT_EQ(g_saves.size(), 2u);
-        EXPECT_EQ(g_saves[0].parameters, t.parameters);
+        EXPECT_EQ(g_saves[0].parameters, parameters);
         EXPECT_EQ(g_saves[1].parameters, std::vector<LONG>());
         // The date and time (UTC, to the minute) and the software are always there.
         EXPECT_TRUE(std::regex_match(g_items, std::regex("0320 2 Title\\|013B 2 Artist\\|0132 2 "
@@ -230,11 +229,7 @@ TEST_F(GdiplusStore, GifIsReducedToEightBitsWithTheBackgroundTransparent) {
     // time after MakeHalftoneTransparent); so does a reduction whose 8-bit
     // bitmap GDI+ refuses. Red and blue read back as given (0: not readable
     // under Wine).
-    const struct {
-        int reduction, saves, entryAlpha;
-        bool transparent, refuseIndexed;
-        uint32_t red, blue;
-    } cases[] = {
+    const std::tuple<int, size_t, int, bool, bool, uint32_t, uint32_t> cases[] = {
         {1, 2, 0, true, false, 0xFF4C4C4C, 0xFF1D1D1D},  // grayscale: levels 76 and 29
         // Median cut: the means of the coarse histogram's boxes.
         {2, 2, 0, true, false, 0xFFFE0204, 0xFF0202FC},
@@ -249,22 +244,23 @@ TEST_F(GdiplusStore, GifIsReducedToEightBitsWithTheBackgroundTransparent) {
     InstallPicture(grab, 8, 4, [](int x, int y) {
         return 0xFF000000 | (x < 4 ? 0xFF00FF : y < 2 ? 0xFF0000 : 0x0000FF);
     });
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.reduction * 100 + c.transparent * 10 + c.refuseIndexed);
+    for (const auto& [reduction, saves, entryAlpha, transparent, refuseIndexed, red, blue] :
+         cases) {
+        SCOPED_TRACE(reduction * 100 + transparent * 10 + refuseIndexed);
         GrabSettings s = Settings("gif");
-        s.FileStore.Reduction = c.reduction;
-        s.BkgndFill.TransFill = c.transparent;
+        s.FileStore.Reduction = reduction;
+        s.BkgndFill.TransFill = transparent;
         s.BkgndFill.Color = RGB(255, 0, 255);
         Watch();
-        if (c.refuseIndexed)
+        if (refuseIndexed)
             GdiplusLibrary().functions.GdipCreateBitmapFromScan0 = RefuseIndexed;
         Store(s);
-        ASSERT_EQ(g_saves.size(), static_cast<size_t>(c.saves));
+        ASSERT_EQ(g_saves.size(), saves);
         for (const SaveCall& save : g_saves)
-            EXPECT_EQ(save.firstEntryAlpha, c.entryAlpha);
-        if (c.red != 0) {
+            EXPECT_EQ(save.firstEntryAlpha, entryAlpha);
+        if (red != 0) {
             const std::vector<uint32_t> file = ReadWithGdiplus(In("screencap_.gif"));
-            EXPECT_EQ(std::make_pair(file.at(5), file.at(29)), std::make_pair(c.red, c.blue));
+            EXPECT_EQ(std::make_pair(file.at(5), file.at(29)), std::make_pair(red, blue));
         }
     }
 }
@@ -273,12 +269,10 @@ TEST_F(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
     // The watermark: 8 x 4, solid green.
     RunShell("/usr/bin/convert -size 8x4 xc:lime 'BMP3:" + UnixPath(In("mark.bmp")) + "'",
              In("convert"));
-    const struct {
-        int style;
-        bool stretch;      // 25 percent of the full-size picture, aspect kept
-        const char* file;  // the picture checked
-        std::vector<POINT> green, grey;
-    } cases[] = {
+    // The style, whether stretched (to 25 percent of the full-size picture,
+    // aspect kept), the picture checked, and where it is green and grey.
+    using Points = std::vector<POINT>;
+    const std::tuple<int, bool, const char*, Points, Points> cases[] = {
         {0, false, "screencap_.png", {{28, 22}, {35, 25}}, {{27, 22}, {36, 25}}},   // centred
         {1, false, "screencap_.png", {{0, 0}, {16, 0}, {8, 4}}, {{8, 0}, {0, 4}}},  // tiled
         // The thumbnail (half size) gets a mark of the full-size picture's 16 x 8.
@@ -293,17 +287,17 @@ TEST_F(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
     snprintf(s.Watermark.File, sizeof s.Watermark.File, "mark.bmp");
     s.Watermark.Corner = 3;
     s.Watermark.Percent = 25;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.style * 10 + c.stretch);
-        s.Watermark.Style = c.style;
-        s.Watermark.Stretch = c.stretch;
+    for (const auto& [style, stretch, picture, green, grey] : cases) {
+        SCOPED_TRACE(picture + std::to_string(style));
+        s.Watermark.Style = style;
+        s.Watermark.Stretch = stretch;
         Store(s);
-        const std::vector<uint32_t> file = ReadWithGdiplus(In(c.file));
-        const int width = c.file[0] == 't' ? 32 : 64;
+        const std::vector<uint32_t> file = ReadWithGdiplus(In(picture));
+        const int width = picture[0] == 't' ? 32 : 64;
         ASSERT_EQ(file.size(), width * width * 3u / 4);
-        for (const POINT& p : c.green)
+        for (const POINT& p : green)
             EXPECT_EQ(file[p.y * width + p.x], 0xFF00FF00u) << p.x << "," << p.y;
-        for (const POINT& p : c.grey)
+        for (const POINT& p : grey)
             EXPECT_EQ(file[p.y * width + p.x], kGrey) << p.x << "," << p.y;
     }
 }
