@@ -140,9 +140,8 @@ TEST_F(GdiplusStore, EachTypeWritesItsFileAndQuarterSizeThumbnailWithItsSettings
         Watch();
         const std::string name = std::string("screencap_.") + ext;
         EXPECT_EQ(Store(s), In(name) + "|" + In("t" + name));
-        const std::string identify = "/usr/bin/identify -format '%m %wx%h ' '" +
-                                     UnixPath(In(name)) + "' '" + UnixPath(In("t" + name)) + "'";
-        EXPECT_EQ(RunShell(identify, In("identify")),
+        const std::string identify = "/usr/bin/identify -format '%m %wx%h ' " + name + " t" + name;
+        EXPECT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + identify, In("identify")),
                   std::string(format) + " 64x48 " + format + " 16x12 ");
         // Wine writes none of what follows into the file.
         ASSERT_EQ(g_saves.size(), 2u);

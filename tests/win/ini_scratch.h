@@ -57,8 +57,7 @@ public:
     }
     // The file's bytes as they are on disk ("" when there is no file).
     static std::string Read(const std::string& name = "Pixelnook.ini") {
-        std::ifstream file(name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
+        return {std::istreambuf_iterator<char>(std::ifstream(name, std::ios::binary).rdbuf()), {}};
     }
 
 private:
