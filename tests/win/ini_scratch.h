@@ -39,7 +39,6 @@ public:
     IniScratch(const IniScratch&) = delete;
     IniScratch& operator=(const IniScratch&) = delete;
 
-    // Makes the top folder the current directory again.
     void Enter() const { SetCurrentDirectoryA(top_.c_str()); }
 
     // Stacks folders until the current directory's path is `length` characters long.
@@ -58,8 +57,7 @@ public:
     }
     // The file's bytes as they are on disk ("" when there is no file).
     static std::string Read(const std::string& name = "Pixelnook.ini") {
-        std::ifstream file(name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
+        return {std::istreambuf_iterator<char>(std::ifstream(name, std::ios::binary).rdbuf()), {}};
     }
 
 private:
