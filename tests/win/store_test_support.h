@@ -15,6 +15,7 @@
 #include <string>
 
 #include "capture/screen_grab_win.h"
+#include "tests/support/unix_shell.h"
 
 // Puts a picture into the grab as TakeGrab leaves it: a 32-bit bottom-up DIB
 // section selected into a memory DC. pixel(x, y) is the top-down 0xAARRGGBB.
@@ -31,40 +32,6 @@ inline void InstallPicture(ScreenGrab& grab, int width, int height,
         static_cast<uint32_t*>(bits)[i] = pixel(i % width, height - 1 - i / width);
     image.previousBitmap = SelectObject(image.memoryDc.Get(), image.dibSection.Get());
     image.rect = {0, 0, width, height};
-}
-
-inline bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// The Unix form of a path on Z:, Wine's drive for the Unix root.
-inline std::string UnixPath(std::string path) {
-    for (char& c : path)
-        c = c == '\\' ? '/' : c;
-    return path.substr(2);
-}
-
-// Runs a /bin/sh script (no double quotes in it) and returns what it printed,
-// by way of the file out (on Z:). A Unix child's process handle cannot be
-// waited for, so the script writes out under another name and renames it last.
-inline std::string RunShell(const std::string& script, const std::string& out) {
-    const std::string unixOut = UnixPath(out);
-    std::string command = "/bin/sh -c \"(" + script + ") > '" + unixOut + ".part' 2>&1; mv '" +
-                          unixOut + ".part' '" + unixOut + "'\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return "the shell did not start";
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    for (int tries = 0; tries < 1200 && !Exists(out); ++tries)
-        Sleep(50);
-    const std::string text(
-        std::istreambuf_iterator<char>(std::ifstream(out, std::ios::binary).rdbuf()), {});
-    DeleteFileA(out.c_str());
-    return text;
 }
 
 // Runs the tests `filter` names in a second run of this program (under Wine's
