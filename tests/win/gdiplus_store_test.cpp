@@ -274,6 +274,8 @@ TEST_F(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
     const std::tuple<int, bool, const char*, Points, Points> cases[] = {
         {0, false, "screencap_.png", {{28, 22}, {35, 25}}, {{27, 22}, {36, 25}}},   // centred
         {1, false, "screencap_.png", {{0, 0}, {16, 0}, {8, 4}}, {{8, 0}, {0, 4}}},  // tiled
+        {2, false, "screencap_.png", {{56, 44}, {63, 47}}, {{55, 47}, {63, 43}}},   // cornered
+        {0, true, "screencap_.png", {{25, 21}, {38, 26}}, {{22, 19}, {41, 29}}},    // 16 x 8
         // The thumbnail (half size) gets a mark of the full-size picture's 16 x 8.
         {0, true, "tscreencap_.png", {{9, 9}, {22, 14}}, {{6, 6}, {25, 17}}},
     };
