@@ -22,8 +22,7 @@ inline std::string Root() {
     return ServerDir() + "\\root";
 }  // what it received
 inline std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 // Its debug log: a line per command received ("<- STOR name").
 inline std::string Log() {

@@ -4,22 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "tests/support/ftp_server.h"
 #include "upload/upload_win.h"
 
 TEST(FtpUpload, ResultCodesAndWhereTheFileLands) {
-    const std::string serverDir = ftp::ServerDir();
-    ASSERT_FALSE(serverDir.empty()) << "PIXELNOOK_FTP_SERVER is not set";
+    ASSERT_FALSE(ftp::ServerDir().empty()) << "PIXELNOOK_FTP_SERVER is not set";
     CreateDirectoryA((ftp::Root() + "\\incoming").c_str(), nullptr);
     // Line ends and every byte value: a text-mode transfer would change them.
     std::string contents = "line\r\nend\n";
     for (int i = 0; i < 1024; ++i)
         contents += static_cast<char>(i * 7);
-    const std::string local = serverDir + "\\screencap_001.png";
+    const std::string local = ftp::ServerDir() + "\\screencap_001.png";
     std::ofstream(local, std::ios::binary) << contents;
-
     const struct {
         const char *what, *server, *password;
         std::string dir;
@@ -57,5 +53,4 @@ TEST(FtpUpload, ResultCodesAndWhereTheFileLands) {
                     log.find(std::string("<- ") + row.orMode) != std::string::npos)
             << log;
     }
-    DeleteFileA(local.c_str());
 }
