@@ -18,7 +18,7 @@ constexpr INTERNET_PORT kFtpPort = 21;  // always, whatever the Upload section's
 // How long WinINet waits to connect, and for each send and reply, before it
 // gives up. The upload runs on the only thread, so a server that stalls would
 // otherwise leave the program deaf to the hot key and the tray for as long as
-// the system's own limit (none at all on some systems).
+// the system's own limit allows.
 constexpr DWORD kTimeoutMs = 30000;
 
 void SetTimeouts(const WinInetFunctions& winInet, HINTERNET internet) {
@@ -56,8 +56,7 @@ uint32_t UploadFile(const char* localPath, bool passive, const char* server, con
     if (!connection) {
         return kUploadNoConnection;
     }
-    // _splitpath knows the code page's double-byte characters, so a trail
-    // byte that looks like a backslash does not split a name.
+    // Only the file name and extension travel; the local folder plays no part.
     char drive[_MAX_DRIVE];
     char folder[_MAX_DIR];
     char fileName[_MAX_FNAME];
