@@ -204,7 +204,7 @@ void OnGrabComplete(GrabApp& app, WPARAM alphaFilled) {
     const bool stored =
         app.grab.StoreGrab(app.settings, alphaFilled == 1, picturePath, thumbnailPath);
     if (stored && app.settings.Properties.StoreFile) {
-        UploadGrabFiles(picturePath, thumbnailPath);
+        UploadGrabFiles(app.settings, picturePath, thumbnailPath);
     }
     app.grab.ReleaseGrab();
     TrimWorkingSet();

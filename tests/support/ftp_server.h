@@ -1,0 +1,32 @@
+// The server of tests/support/ftp-server as the upload tests see it, on Z:.
+#pragma once
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace ftp {
+
+constexpr char kUser[] = "pixelnook";
+constexpr char kPassword[] = "grab&send";
+
+// Its folder (PIXELNOOK_FTP_SERVER, set by CTest); empty when not set.
+inline std::string ServerDir() {
+    std::string path = getenv("PIXELNOOK_FTP_SERVER") ? getenv("PIXELNOOK_FTP_SERVER") : "";
+    for (char& c : path)
+        c = c == '/' ? '\\' : c;
+    return path.empty() ? path : "Z:" + path;
+}
+inline std::string Root() {
+    return ServerDir() + "\\root";
+}  // what it received
+inline std::string ReadFile(const std::string& path) {
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
+}
+// Its debug log: a line per command received ("<- STOR name").
+inline std::string Log() {
+    return ReadFile(ServerDir() + "\\server.log");
+}
+
+}  // namespace ftp
