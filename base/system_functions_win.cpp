@@ -2,28 +2,22 @@
 
 #include <shlwapi.h>
 
-#include <type_traits>
-
 #include "base/handles_win.h"
+#include "base/limits.h"
+#include "base/text.h"
 
-// Every pointer's type is the SDK's declaration of the function: a missing
-// WINAPI or a wrong parameter would only show on i686, where nothing here runs.
-#define PIXELNOOK_SAME_AS_SDK(table, function)                                      \
-    static_assert(std::is_same_v<decltype(table::function), decltype(&::function)>, \
-                  #function " differs from the SDK's declaration")
-PIXELNOOK_SAME_AS_SDK(User32Functions, GetCursorInfo);
-PIXELNOOK_SAME_AS_SDK(User32Functions, SetLayeredWindowAttributes);
-PIXELNOOK_SAME_AS_SDK(User32Functions, AllowSetForegroundWindow);
-PIXELNOOK_SAME_AS_SDK(Kernel32Functions, GetProcessHeaps);
-PIXELNOOK_SAME_AS_SDK(Kernel32Functions, GetProcessHeap);
-PIXELNOOK_SAME_AS_SDK(Kernel32Functions, HeapCompact);
-PIXELNOOK_SAME_AS_SDK(Kernel32Functions, SetProcessWorkingSetSize);
-PIXELNOOK_SAME_AS_SDK(Advapi32Functions, EncryptFileA);
-PIXELNOOK_SAME_AS_SDK(Advapi32Functions, DecryptFileA);
-PIXELNOOK_SAME_AS_SDK(Crypt32Functions, CryptProtectData);
-PIXELNOOK_SAME_AS_SDK(Crypt32Functions, CryptUnprotectData);
-PIXELNOOK_SAME_AS_SDK(ShlwapiFunctions, PathRelativePathToA);
-#undef PIXELNOOK_SAME_AS_SDK
+PIXELNOOK_SAME_AS_SDK(User32Functions::GetCursorInfo, ::GetCursorInfo);
+PIXELNOOK_SAME_AS_SDK(User32Functions::SetLayeredWindowAttributes, ::SetLayeredWindowAttributes);
+PIXELNOOK_SAME_AS_SDK(User32Functions::AllowSetForegroundWindow, ::AllowSetForegroundWindow);
+PIXELNOOK_SAME_AS_SDK(Kernel32Functions::GetProcessHeaps, ::GetProcessHeaps);
+PIXELNOOK_SAME_AS_SDK(Kernel32Functions::GetProcessHeap, ::GetProcessHeap);
+PIXELNOOK_SAME_AS_SDK(Kernel32Functions::HeapCompact, ::HeapCompact);
+PIXELNOOK_SAME_AS_SDK(Kernel32Functions::SetProcessWorkingSetSize, ::SetProcessWorkingSetSize);
+PIXELNOOK_SAME_AS_SDK(Advapi32Functions::EncryptFileA, ::EncryptFileA);
+PIXELNOOK_SAME_AS_SDK(Advapi32Functions::DecryptFileA, ::DecryptFileA);
+PIXELNOOK_SAME_AS_SDK(Crypt32Functions::CryptProtectData, ::CryptProtectData);
+PIXELNOOK_SAME_AS_SDK(Crypt32Functions::CryptUnprotectData, ::CryptUnprotectData);
+PIXELNOOK_SAME_AS_SDK(ShlwapiFunctions::PathRelativePathToA, ::PathRelativePathToA);
 
 namespace {
 
@@ -45,22 +39,23 @@ ShlwapiFunctions g_shlwapi;
 LoadedLibrary g_shlwapiLibrary;
 bool g_shlwapiBound = false;
 
-template <typename Function>
-void Bind(HMODULE module, const char* name, Function& function) {
-    function =
-        module != nullptr
-            ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-            : nullptr;
-}
-
 }  // namespace
+
+HMODULE LoadSystemLibrary(const char* name) {
+    char path[kPathChars];
+    const UINT length = GetSystemDirectoryA(path, kPathChars);
+    if (length == 0 || length >= kPathChars || !AppendText(path, "\\") || !AppendText(path, name)) {
+        return nullptr;  // a cut path could name another file
+    }
+    return LoadLibraryA(path);
+}
 
 const User32Functions& User32Optional() {
     if (!g_user32Bound) {
         HMODULE user32 = GetModuleHandleA("user32.dll");
-        Bind(user32, "GetCursorInfo", g_user32.GetCursorInfo);
-        Bind(user32, "SetLayeredWindowAttributes", g_user32.SetLayeredWindowAttributes);
-        Bind(user32, "AllowSetForegroundWindow", g_user32.AllowSetForegroundWindow);
+        BindFunction(user32, "GetCursorInfo", g_user32.GetCursorInfo);
+        BindFunction(user32, "SetLayeredWindowAttributes", g_user32.SetLayeredWindowAttributes);
+        BindFunction(user32, "AllowSetForegroundWindow", g_user32.AllowSetForegroundWindow);
         g_user32Bound = true;
     }
     return g_user32;
@@ -69,10 +64,10 @@ const User32Functions& User32Optional() {
 const Kernel32Functions& Kernel32Optional() {
     if (!g_kernel32Bound) {
         HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
-        Bind(kernel32, "GetProcessHeaps", g_kernel32.GetProcessHeaps);
-        Bind(kernel32, "GetProcessHeap", g_kernel32.GetProcessHeap);
-        Bind(kernel32, "HeapCompact", g_kernel32.HeapCompact);
-        Bind(kernel32, "SetProcessWorkingSetSize", g_kernel32.SetProcessWorkingSetSize);
+        BindFunction(kernel32, "GetProcessHeaps", g_kernel32.GetProcessHeaps);
+        BindFunction(kernel32, "GetProcessHeap", g_kernel32.GetProcessHeap);
+        BindFunction(kernel32, "HeapCompact", g_kernel32.HeapCompact);
+        BindFunction(kernel32, "SetProcessWorkingSetSize", g_kernel32.SetProcessWorkingSetSize);
         g_kernel32Bound = true;
     }
     return g_kernel32;
@@ -80,10 +75,10 @@ const Kernel32Functions& Kernel32Optional() {
 
 const Advapi32Functions& Advapi32Optional() {
     if (!g_advapi32Bound) {
-        g_advapi32Library.Reset(LoadLibraryA("advapi32.dll"));
+        g_advapi32Library.Reset(LoadSystemLibrary("advapi32.dll"));
         HMODULE advapi32 = g_advapi32Library.Get();
-        Bind(advapi32, "EncryptFileA", g_advapi32.EncryptFileA);
-        Bind(advapi32, "DecryptFileA", g_advapi32.DecryptFileA);
+        BindFunction(advapi32, "EncryptFileA", g_advapi32.EncryptFileA);
+        BindFunction(advapi32, "DecryptFileA", g_advapi32.DecryptFileA);
         g_advapi32Bound = true;
     }
     return g_advapi32;
@@ -91,10 +86,10 @@ const Advapi32Functions& Advapi32Optional() {
 
 const Crypt32Functions& Crypt32Optional() {
     if (!g_crypt32Bound) {
-        g_crypt32Library.Reset(LoadLibraryA("crypt32.dll"));
+        g_crypt32Library.Reset(LoadSystemLibrary("crypt32.dll"));
         HMODULE crypt32 = g_crypt32Library.Get();
-        Bind(crypt32, "CryptProtectData", g_crypt32.CryptProtectData);
-        Bind(crypt32, "CryptUnprotectData", g_crypt32.CryptUnprotectData);
+        BindFunction(crypt32, "CryptProtectData", g_crypt32.CryptProtectData);
+        BindFunction(crypt32, "CryptUnprotectData", g_crypt32.CryptUnprotectData);
         g_crypt32Bound = true;
     }
     return g_crypt32;
@@ -102,8 +97,8 @@ const Crypt32Functions& Crypt32Optional() {
 
 const ShlwapiFunctions& ShlwapiOptional() {
     if (!g_shlwapiBound) {
-        g_shlwapiLibrary.Reset(LoadLibraryA("shlwapi.dll"));
-        Bind(g_shlwapiLibrary.Get(), "PathRelativePathToA", g_shlwapi.PathRelativePathToA);
+        g_shlwapiLibrary.Reset(LoadSystemLibrary("shlwapi.dll"));
+        BindFunction(g_shlwapiLibrary.Get(), "PathRelativePathToA", g_shlwapi.PathRelativePathToA);
         g_shlwapiBound = true;
     }
     return g_shlwapi;

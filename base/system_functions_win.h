@@ -6,6 +6,30 @@
 #include <windows.h>
 #include <wincrypt.h>  // DATA_BLOB and the data-protection prototypes
 
+#include <type_traits>
+
+// Checks at compile time that a table's pointer has exactly the type of the
+// SDK's declaration of the function: a missing WINAPI or a wrong parameter
+// would only show on i686, where nothing here is run.
+#define PIXELNOOK_SAME_AS_SDK(member, declared)                          \
+    static_assert(std::is_same_v<decltype(member), decltype(&declared)>, \
+                  #declared " differs from the SDK's declaration")
+
+// A library of the system folder, loaded by its full path so that a copy
+// planted in the current folder is never run; null when it is missing.
+HMODULE LoadSystemLibrary(const char* name);
+
+// Binds a table's pointer to the function `name` of module, typed as the
+// entry; null when the module or the function is missing. True when bound.
+template <typename Function>
+bool BindFunction(HMODULE module, const char* name, Function& function) {
+    function =
+        module != nullptr
+            ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+            : nullptr;
+    return function != nullptr;
+}
+
 struct User32Functions {
     BOOL(WINAPI* GetCursorInfo)(PCURSORINFO info) = nullptr;
     BOOL(WINAPI* SetLayeredWindowAttributes)

@@ -3,23 +3,19 @@
 
 #include <cstring>
 #include <iterator>
-#include <type_traits>
 
 #include "base/limits.h"
 #include "base/os_version_win.h"
+#include "base/system_functions_win.h"
 #include "base/text.h"
 #include "capture/gdiplus_available_win.h"
 
 namespace {
 
-// Each pointer has exactly the type of the SDK's declaration, calling
-// convention included (which only the i686 build can get wrong).
-#define PIXELNOOK_SAME_AS_SDK(name, declared)                                            \
-    static_assert(std::is_same_v<decltype(GdiplusFunctions::name), decltype(&declared)>, \
-                  #name " differs from the SDK's declaration")
-#define PIXELNOOK_SAME_AS_FLAT(name) PIXELNOOK_SAME_AS_SDK(name, gdip::DllExports::name)
-PIXELNOOK_SAME_AS_SDK(GdiplusStartup, gdip::GdiplusStartup);
-PIXELNOOK_SAME_AS_SDK(GdiplusShutdown, gdip::GdiplusShutdown);
+#define PIXELNOOK_SAME_AS_FLAT(name) \
+    PIXELNOOK_SAME_AS_SDK(GdiplusFunctions::name, gdip::DllExports::name)
+PIXELNOOK_SAME_AS_SDK(GdiplusFunctions::GdiplusStartup, gdip::GdiplusStartup);
+PIXELNOOK_SAME_AS_SDK(GdiplusFunctions::GdiplusShutdown, gdip::GdiplusShutdown);
 PIXELNOOK_SAME_AS_FLAT(GdipGetImageEncodersSize);
 PIXELNOOK_SAME_AS_FLAT(GdipGetImageEncoders);
 PIXELNOOK_SAME_AS_FLAT(GdipCreateBitmapFromHBITMAP);
@@ -42,43 +38,36 @@ PIXELNOOK_SAME_AS_FLAT(GdipSetImagePalette);
 PIXELNOOK_SAME_AS_FLAT(GdipSetPropertyItem);
 PIXELNOOK_SAME_AS_FLAT(GdipSaveImageToFile);
 #undef PIXELNOOK_SAME_AS_FLAT
-#undef PIXELNOOK_SAME_AS_SDK
 
 constexpr char kLibraryName[] = "gdiplus.dll";
 
 // Owned here for the life of the process (or until a test forgets it).
 GdiplusBinding g_gdiplus;
 
-template <typename Function>
-bool Bind(HMODULE module, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    return function != nullptr;
-}
-
 bool BindAll(HMODULE m, GdiplusFunctions& f) {
-    return Bind(m, "GdiplusStartup", f.GdiplusStartup) &&
-           Bind(m, "GdiplusShutdown", f.GdiplusShutdown) &&
-           Bind(m, "GdipGetImageEncodersSize", f.GdipGetImageEncodersSize) &&
-           Bind(m, "GdipGetImageEncoders", f.GdipGetImageEncoders) &&
-           Bind(m, "GdipCreateBitmapFromHBITMAP", f.GdipCreateBitmapFromHBITMAP) &&
-           Bind(m, "GdipCreateBitmapFromScan0", f.GdipCreateBitmapFromScan0) &&
-           Bind(m, "GdipCreateBitmapFromFile", f.GdipCreateBitmapFromFile) &&
-           Bind(m, "GdipCloneBitmapAreaI", f.GdipCloneBitmapAreaI) &&
-           Bind(m, "GdipDisposeImage", f.GdipDisposeImage) &&
-           Bind(m, "GdipGetImageWidth", f.GdipGetImageWidth) &&
-           Bind(m, "GdipGetImageHeight", f.GdipGetImageHeight) &&
-           Bind(m, "GdipGetImageGraphicsContext", f.GdipGetImageGraphicsContext) &&
-           Bind(m, "GdipDeleteGraphics", f.GdipDeleteGraphics) &&
-           Bind(m, "GdipSetPageUnit", f.GdipSetPageUnit) &&
-           Bind(m, "GdipSetInterpolationMode", f.GdipSetInterpolationMode) &&
-           Bind(m, "GdipDrawImageRectI", f.GdipDrawImageRectI) &&
-           Bind(m, "GdipBitmapLockBits", f.GdipBitmapLockBits) &&
-           Bind(m, "GdipBitmapUnlockBits", f.GdipBitmapUnlockBits) &&
-           Bind(m, "GdipGetImagePaletteSize", f.GdipGetImagePaletteSize) &&
-           Bind(m, "GdipGetImagePalette", f.GdipGetImagePalette) &&
-           Bind(m, "GdipSetImagePalette", f.GdipSetImagePalette) &&
-           Bind(m, "GdipSetPropertyItem", f.GdipSetPropertyItem) &&
-           Bind(m, "GdipSaveImageToFile", f.GdipSaveImageToFile);
+    return BindFunction(m, "GdiplusStartup", f.GdiplusStartup) &&
+           BindFunction(m, "GdiplusShutdown", f.GdiplusShutdown) &&
+           BindFunction(m, "GdipGetImageEncodersSize", f.GdipGetImageEncodersSize) &&
+           BindFunction(m, "GdipGetImageEncoders", f.GdipGetImageEncoders) &&
+           BindFunction(m, "GdipCreateBitmapFromHBITMAP", f.GdipCreateBitmapFromHBITMAP) &&
+           BindFunction(m, "GdipCreateBitmapFromScan0", f.GdipCreateBitmapFromScan0) &&
+           BindFunction(m, "GdipCreateBitmapFromFile", f.GdipCreateBitmapFromFile) &&
+           BindFunction(m, "GdipCloneBitmapAreaI", f.GdipCloneBitmapAreaI) &&
+           BindFunction(m, "GdipDisposeImage", f.GdipDisposeImage) &&
+           BindFunction(m, "GdipGetImageWidth", f.GdipGetImageWidth) &&
+           BindFunction(m, "GdipGetImageHeight", f.GdipGetImageHeight) &&
+           BindFunction(m, "GdipGetImageGraphicsContext", f.GdipGetImageGraphicsContext) &&
+           BindFunction(m, "GdipDeleteGraphics", f.GdipDeleteGraphics) &&
+           BindFunction(m, "GdipSetPageUnit", f.GdipSetPageUnit) &&
+           BindFunction(m, "GdipSetInterpolationMode", f.GdipSetInterpolationMode) &&
+           BindFunction(m, "GdipDrawImageRectI", f.GdipDrawImageRectI) &&
+           BindFunction(m, "GdipBitmapLockBits", f.GdipBitmapLockBits) &&
+           BindFunction(m, "GdipBitmapUnlockBits", f.GdipBitmapUnlockBits) &&
+           BindFunction(m, "GdipGetImagePaletteSize", f.GdipGetImagePaletteSize) &&
+           BindFunction(m, "GdipGetImagePalette", f.GdipGetImagePalette) &&
+           BindFunction(m, "GdipSetImagePalette", f.GdipSetImagePalette) &&
+           BindFunction(m, "GdipSetPropertyItem", f.GdipSetPropertyItem) &&
+           BindFunction(m, "GdipSaveImageToFile", f.GdipSaveImageToFile);
 }
 
 // "<folder of the program>\gdiplus.dll"; false when it does not fit.
