@@ -29,14 +29,56 @@
 #define TEXT_HOTKEY_ERROR_CAPTION "Pixelnook - Hot Key Registration Error"
 #define IDS_NO_HOTKEY 10
 #define TEXT_NO_HOTKEY "None specified"
+#define IDS_SELECT_FOLDER_TITLE 11
+#define TEXT_SELECT_FOLDER_TITLE "Select a Screen Grab Storage Folder:"
 #define IDS_TYPE_VIRTUAL_SCREEN 12
 #define TEXT_TYPE_VIRTUAL_SCREEN "Virtual Screen"
+#define IDS_STORING_TO_CLIPBOARD 13
+#define TEXT_STORING_TO_CLIPBOARD "<storing to the clipboard>"
+#define IDS_SELECT_WATERMARK_TITLE 14
+#define TEXT_SELECT_WATERMARK_TITLE "Select a Watermark Image File:"
+#define IDS_ALL_SUPPORTED 15
+#define TEXT_ALL_SUPPORTED "All supported"
+#define IDS_HOTKEY_AVAILABLE 16
+#define TEXT_HOTKEY_AVAILABLE "Requested hot key is available for use by Pixelnook"
+
+/* Pieces of the About page's current-settings summary. */
+#define IDS_NONE 17
+#define TEXT_NONE "<none>"
+#define IDS_PERCENT_OF_ORIGINAL 18
+#define TEXT_PERCENT_OF_ORIGINAL "%d%% of original"
+#define IDS_WIDTH_BY_HEIGHT 19
+#define TEXT_WIDTH_BY_HEIGHT "%d by %d"
+#define IDS_ASPECT_ADJUSTED 20
+#define TEXT_ASPECT_ADJUSTED "height aspect ratio adjusted"
+#define IDS_RESIZE_WATERMARK 21
+#define TEXT_RESIZE_WATERMARK "resize watermark"
+#define IDS_RESIZE_TO 22
+#define TEXT_RESIZE_TO "resize to"
+#define IDS_NOT_RESIZED 23
+#define TEXT_NOT_RESIZED "not resized"
+#define IDS_CENTERED 24
+#define TEXT_CENTERED "centered"
+#define IDS_TILED 25
+#define TEXT_TILED "tiled"
+#define IDS_TOP_LEFT_CORNER 26
+#define TEXT_TOP_LEFT_CORNER "top left corner"
+#define IDS_TOP_RIGHT_CORNER 27
+#define TEXT_TOP_RIGHT_CORNER "top right corner"
+#define IDS_BOTTOM_LEFT_CORNER 28
+#define TEXT_BOTTOM_LEFT_CORNER "bottom left corner"
+#define IDS_BOTTOM_RIGHT_CORNER 29
+#define TEXT_BOTTOM_RIGHT_CORNER "bottom right corner"
 #define IDS_TYPE_RECTANGULAR_AREA 30
 #define TEXT_TYPE_RECTANGULAR_AREA "Rectangular Area"
 #define IDS_OS_ERROR 31
 #define TEXT_OS_ERROR "Pixelnook is for MS Windows 98 or newer."
 #define IDS_OS_ERROR_CAPTION 32
 #define TEXT_OS_ERROR_CAPTION "Pixelnook - OS Version Error"
+#define IDS_PASSWORD_MISMATCH 33
+#define TEXT_PASSWORD_MISMATCH "Upload password confirmation failed. Please re-enter."
+#define IDS_PASSWORD_MISMATCH_CAPTION 34
+#define TEXT_PASSWORD_MISMATCH_CAPTION "Pixelnook - Password Confirmation Error"
 
 /* The tray menu's items (menu resource IDR_TRAY_MENU); the text after the tab
  * names the key that gives the same command. */
@@ -47,6 +89,10 @@
 #define TEXT_MENU_EXIT "E&xit\tESC"
 #define TEXT_MENU_TEMP "Temp"
 #define TEXT_MENU_INTRO "&Intro..."
+
+/* The About page's version line and the Image info page's Software box. */
+#define TEXT_ABOUT_VERSION "Pixelnook  Beta 0.4.0  (build 20051218-001)"
+#define TEXT_SOFTWARE_NAME "Pixelnook Beta 0.4.0"
 
 /* Appended to the status text to make the main window's title. */
 #define TEXT_TITLE_SUFFIX " - Pixelnook Beta 0.4.0"
