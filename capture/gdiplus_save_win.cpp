@@ -18,13 +18,14 @@
 #include "base/text.h"
 #include "capture/encoder_params.h"
 #include "capture/gdip_image_win.h"
+#include "resources/texts.h"
 #include "capture/image_steps_win.h"
 #include "capture/thumbnail_size.h"
 
 namespace {
 
 // Written as the software item of every full-size file.
-constexpr char kSoftware[] = "Pixelnook Beta 0.4.0";
+constexpr char kSoftware[] = TEXT_SOFTWARE_NAME;
 
 // GDI+'s encoder parameter ids (gdiplusimaging.h declares them as data in a
 // library we do not link).

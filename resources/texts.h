@@ -5,6 +5,8 @@
 #ifndef PIXELNOOK_RESOURCES_TEXTS_H
 #define PIXELNOOK_RESOURCES_TEXTS_H
 
+#include "resources/version.h"
+
 #define IDS_TYPE_DESKTOP 1
 #define TEXT_TYPE_DESKTOP "Desktop"
 #define IDS_TYPE_WINDOW 2
@@ -91,10 +93,10 @@
 #define TEXT_MENU_INTRO "&Intro..."
 
 /* The About page's version line and the Image info page's Software box. */
-#define TEXT_ABOUT_VERSION "Pixelnook  Beta 0.4.0  (build 20051218-001)"
-#define TEXT_SOFTWARE_NAME "Pixelnook Beta 0.4.0"
+#define TEXT_ABOUT_VERSION "Pixelnook  Beta " PIXELNOOK_VERSION "  (build " PIXELNOOK_BUILD ")"
+#define TEXT_SOFTWARE_NAME PIXELNOOK_RELEASE_NAME
 
 /* Appended to the status text to make the main window's title. */
-#define TEXT_TITLE_SUFFIX " - Pixelnook Beta 0.4.0"
+#define TEXT_TITLE_SUFFIX " - " PIXELNOOK_RELEASE_NAME
 
 #endif
