@@ -1,4 +1,5 @@
-// A grab by the hot key with an FTP server set: picture and thumbnail arrive unchanged.
+// Grabs by the hot key with an FTP server set: picture and thumbnail arrive
+// unchanged; with the server down the grab stays whole and the next one works.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,22 +12,45 @@
 
 using namespace e2e;
 
+namespace {
+
+struct Scene {
+    testwin::DialogWithChild windows{200, 150, 320, 240, testwin::kBlue,
+                                     60,  50,  100, 40,  testwin::kRed};
+
+    void Grab() {
+        SetCursorPos(windows.ChildCentre().x, windows.ChildCentre().y);
+        testwin::Pump(200);
+        PressKeys({VK_LWIN, VK_F10});
+    }
+};
+
+// PNG grabs with thumbnails, sent to the server's "incoming". The password
+// "grab&send" as Windows 98 stores it: its bytes and a zero, in hex.
+std::string Ini(const char* server) {
+    return std::string(
+               "[Properties]\r\nFirstTime=0\r\nSnapType=0\r\n"
+               "[FileStore]\r\nDir=.\\\r\nExt=png\r\n"
+               "[Upload]\r\nServer=") +
+           server + "\r\nUser=pixelnook\r\nPassword=677261622673656e6400\r\nDir=incoming\r\n";
+}
+
+// The PNG signature first and the end chunk last.
+bool WholePng(const std::string& bytes) {
+    return bytes.size() > 20 && bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0 &&
+           bytes.compare(bytes.size() - 8, 8, "IEND\xae\x42\x60\x82") == 0;
+}
+
+}  // namespace
+
 TEST(FtpUploadAfterGrab, PictureAndThumbnailArriveAsStored) {
     CreateDirectoryA((ftp::Root() + "\\incoming").c_str(), nullptr);
-    testwin::DialogWithChild scene(200, 150, 320, 240, testwin::kBlue, 60, 50, 100, 40,
-                                   testwin::kRed);
+    Scene scene;
     ScratchDir dir;
     PixelnookProcess pixelnook;
-    // The password "grab&send" as Windows 98 stores it: its bytes and a zero, in hex.
-    ASSERT_TRUE(pixelnook.Start(dir,
-                                "[Properties]\r\nFirstTime=0\r\nSnapType=0\r\n"
-                                "[FileStore]\r\nDir=.\\\r\nExt=png\r\n"
-                                "[Upload]\r\nServer=127.0.0.1\r\nUser=pixelnook\r\n"
-                                "Password=677261622673656e6400\r\nDir=incoming\r\n"));
+    ASSERT_TRUE(pixelnook.Start(dir, Ini(ftp::kServer)));
     ASSERT_NE(pixelnook.WaitForMainWindow(), nullptr);
-    SetCursorPos(scene.ChildCentre().x, scene.ChildCentre().y);
-    testwin::Pump(200);
-    PressKeys({VK_LWIN, VK_F10});
+    scene.Grab();
     for (const char* name : {"screencap_001.png", "tscreencap_001.png"}) {
         std::string stored, received;
         EXPECT_TRUE(WaitUntil([&] {
@@ -37,4 +61,27 @@ TEST(FtpUploadAfterGrab, PictureAndThumbnailArriveAsStored) {
         })) << name
             << ": " << stored.size() << " bytes stored, " << received.size() << " received";
     }
+}
+
+TEST(FtpUploadAfterGrab, WithTheServerDownGrabsAreKeptAndTheNextOneWorks) {
+    Scene scene;
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+    ASSERT_TRUE(pixelnook.Start(dir, Ini(ftp::kNoServer)));
+    ASSERT_NE(pixelnook.WaitForMainWindow(), nullptr);
+    const char* const names[] = {"screencap_001.png", "tscreencap_001.png", "screencap_002.png",
+                                 "tscreencap_002.png"};
+    for (int grab = 0; grab < 2; ++grab) {
+        scene.Grab();
+        for (const char* name : {names[2 * grab], names[2 * grab + 1]}) {
+            EXPECT_TRUE(WaitUntil([&] {
+                testwin::Pump(20);
+                return WholePng(ftp::ReadFile(dir.FilePath(name)));
+            })) << name;
+        }
+    }
+    // The first grab's upload was over before the second grab began.
+    for (const char* name : {names[0], names[1]})
+        EXPECT_TRUE(WholePng(ftp::ReadFile(dir.FilePath(name)))) << name;
+    EXPECT_EQ(pixelnook.Find("#32770"), nullptr);  // no message
 }

@@ -1,4 +1,4 @@
-// The server of tests/support/ftp-server as the upload tests see it, on Z:.
+// The servers of tests/support/ftp-server as the upload tests see them, on Z:.
 #pragma once
 
 #include <cstdlib>
@@ -10,6 +10,13 @@ namespace ftp {
 
 constexpr char kUser[] = "pixelnook";
 constexpr char kPassword[] = "grab&send";
+
+// Port 21 of each address: the working server, nothing at all, and the
+// failing servers of tests/support/ftp-faults.
+constexpr char kServer[] = "127.0.0.1";
+constexpr char kNoServer[] = "127.0.0.2";
+constexpr char kRefusesStore[] = "127.0.0.3";
+constexpr char kDropsTransfer[] = "127.0.0.4";
 
 // Its folder (PIXELNOOK_FTP_SERVER, set by CTest); empty when not set.
 inline std::string ServerDir() {

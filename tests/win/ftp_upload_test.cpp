@@ -1,10 +1,14 @@
-// UploadFile against a real FTP server (tests/support/ftp-server): result
-// codes, where the file lands, that it arrives unchanged, and the mode used.
+// UploadFile against real FTP servers (tests/support/ftp-server), working and
+// failing: result codes, the name sent, where the file lands, that it arrives
+// unchanged, and the mode used.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include "base/os_version_win.h"
+#include "settings/grab_settings.h"
 #include "tests/support/ftp_server.h"
+#include "tests/win/ini_scratch.h"
 #include "upload/upload_win.h"
 
 TEST(FtpUpload, ResultCodesAndWhereTheFileLands) {
@@ -21,18 +25,24 @@ TEST(FtpUpload, ResultCodesAndWhereTheFileLands) {
         std::string dir;
         bool passive;
         uint32_t result;
-        const char* storedAs = nullptr;                 // under the root; null: no STOR may arrive
+        const char* storedAs = nullptr;  // under the root; null: no STOR may reach it
+        const char* sentAs = nullptr;    // the name the STOR command carried
         const char *mode = nullptr, *orMode = nullptr;  // one of them must arrive
     } rows[] = {
-        // Nothing listens there: the server serves 127.0.0.1 only.
-        {"no server", "127.0.0.2", ftp::kPassword, "incoming", true, kUploadNoConnection},
-        {"wrong password", "127.0.0.1", "wrong", "incoming", true, kUploadNoConnection},
-        {"passive into Dir", "127.0.0.1", ftp::kPassword, "incoming", true, kUploadDone,
-         "incoming\\screencap_001.png", "PASV", "EPSV"},
-        {"active, empty Dir is the root", "127.0.0.1", ftp::kPassword, "", false, kUploadDone,
-         "screencap_001.png", "PORT", "EPRT"},
+        {"no server", ftp::kNoServer, ftp::kPassword, "incoming", true, kUploadNoConnection},
+        {"wrong password", ftp::kServer, "wrong", "incoming", true, kUploadNoConnection},
+        // Into their root: a missing "incoming" there would fail the store by itself.
+        {"store refused", ftp::kRefusesStore, ftp::kPassword, "", true, kUploadPutFailed},
+        {"connection dropped", ftp::kDropsTransfer, ftp::kPassword, "", true, kUploadPutFailed},
+        {"passive into Dir", ftp::kServer, ftp::kPassword, "incoming", true, kUploadDone,
+         "incoming\\screencap_001.png", "incoming/screencap_001.png", "PASV", "EPSV"},
+        {"active, empty Dir is the root", ftp::kServer, ftp::kPassword, "", false, kUploadDone,
+         "screencap_001.png", "/screencap_001.png", "PORT", "EPRT"},
+        // Sent as it is; the server takes the two slashes as one.
+        {"Dir ending in a slash", ftp::kServer, ftp::kPassword, "incoming/", true, kUploadDone,
+         "incoming\\screencap_001.png", "incoming//screencap_001.png", "PASV", "EPSV"},
         // Dir + "/screencap_001.png" is one byte more than 260 holds: refused, not cut.
-        {"name too long", "127.0.0.1", ftp::kPassword, std::string(260 - 18, 'd'), true,
+        {"name too long", ftp::kServer, ftp::kPassword, std::string(260 - 18, 'd'), true,
          kUploadPutFailed},
     };
     for (const auto& row : rows) {
@@ -49,8 +59,24 @@ TEST(FtpUpload, ResultCodesAndWhereTheFileLands) {
         const std::string stored = ftp::Root() + "\\" + row.storedAs;
         EXPECT_EQ(ftp::ReadFile(stored), contents);
         DeleteFileA(stored.c_str());
+        EXPECT_NE(log.find(std::string("<- STOR ") + row.sentAs + "\n"), std::string::npos) << log;
         EXPECT_TRUE(log.find(std::string("<- ") + row.mode) != std::string::npos ||
                     log.find(std::string("<- ") + row.orMode) != std::string::npos)
             << log;
     }
+}
+
+TEST(FtpUpload, PortAndServiceOfTheSettingsChangeNothing) {
+    IniScratch scratch("upload");
+    // The password in its plain stored form, which every system reads.
+    scratch.Write("Pixelnook.ini",
+                  "[Upload]\r\nServer=127.0.0.1\r\nUser=pixelnook\r\n"
+                  "Password=677261622673656e6400\r\nPort=8021\r\nService=HTTP\r\n");
+    scratch.Write("tscreencap_001.png", "thumbnail");
+    GrabSettings settings(true);
+    settings.Load(GetOsVersionClass());
+    UploadGrabFiles(settings, "", "tscreencap_001.png");
+    const std::string stored = ftp::Root() + "\\tscreencap_001.png";
+    EXPECT_EQ(ftp::ReadFile(stored), "thumbnail");
+    DeleteFileA(stored.c_str());
 }
