@@ -184,7 +184,8 @@ void AddListItem(HWND page, int id, const char* item) {
 // Long paths are shortened in their middle when drawn; the text stays whole.
 void ShortenPathInMiddle(HWND page, int id) {
     HWND control = GetDlgItem(page, id);
-    SetWindowLongA(control, GWL_STYLE, GetWindowLongA(control, GWL_STYLE) | SS_PATHELLIPSIS);
+    const LONG style = GetWindowLongA(control, GWL_STYLE) & ~SS_ELLIPSISMASK;
+    SetWindowLongA(control, GWL_STYLE, style | SS_PATHELLIPSIS);
 }
 
 void FillHotKeyList(HWND page, int32_t hotKey) {
