@@ -1,4 +1,5 @@
-// pixelnook-probe: looks at a running Pixelnook from outside, for scripts/run.
+// pixelnook-probe: looks at a running Pixelnook from outside and acts as its
+// user would, for scripts/run, scripts/make-screenshots and the package test.
 //
 //   pixelnook-probe title [SECONDS]   waits for the main window, prints its title
 //   pixelnook-probe hotkey            presses Win+F10 as a person would
@@ -7,26 +8,71 @@
 //   pixelnook-probe demo [SECONDS]    shows a sample window, presses Win+F10 over
 //                                     it and prints the grab file that appears
 //                                     in the current directory
+//   pixelnook-probe sample SECONDS    shows the sample window that long
+//   pixelnook-probe command ID        sends the main window a menu command
+//   pixelnook-probe press TITLE ID [SECONDS]
+//                                     clicks button ID of the dialog TITLE once
+//                                     it is shown, and waits until it is gone
+//   pixelnook-probe page INDEX TITLE [SECONDS]
+//                                     clicks item INDEX of the settings dialog's
+//                                     page list, scrolling it into view first,
+//                                     and waits until the page TITLE shows
+//   pixelnook-probe rect TITLE [SECONDS]
+//                                     prints LEFT TOP WIDTH HEIGHT of the shown
+//                                     window TITLE
+//   pixelnook-probe version FILE      prints the version resource of FILE as
+//                                     A.B.C.D and its FileVersion text
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "resources/resource_ids.h"
+
 namespace {
 
 constexpr char kMainWindowClass[] = "PixelnookClass";
+constexpr char kDialogClass[] = "#32770";
+constexpr char kSettingsTitle[] = "Pixelnook Settings";
+// The page list shows this many items at a time.
+constexpr int kVisiblePageItems = 5;
 
-HWND WaitForMainWindow(DWORD seconds) {
-    for (DWORD waited = 0; waited < seconds * 10; ++waited) {
-        HWND window = FindWindowA(kMainWindowClass, nullptr);
-        if (window != nullptr) {
-            return window;
+// Polls every tenth of a second until found returns true or the seconds are up.
+template <typename Found>
+bool WaitFor(DWORD seconds, Found found) {
+    for (DWORD waited = 0; waited <= seconds * 10; ++waited) {
+        if (found()) {
+            return true;
         }
         Sleep(100);
     }
-    return nullptr;
+    return false;
+}
+
+HWND WaitForMainWindow(DWORD seconds) {
+    HWND window = nullptr;
+    WaitFor(seconds, [&] { return (window = FindWindowA(kMainWindowClass, nullptr)) != nullptr; });
+    return window;
+}
+
+// A shown top-level window with that title, of the class when one is given.
+HWND WaitForShown(const char* className, const char* title, DWORD seconds) {
+    HWND window = nullptr;
+    WaitFor(seconds, [&] {
+        window = FindWindowA(className, title);
+        return window != nullptr && IsWindowVisible(window);
+    });
+    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+std::string WindowText(HWND window) {
+    char text[512] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
 }
 
 int PrintTitle(DWORD seconds) {
@@ -36,12 +82,9 @@ int PrintTitle(DWORD seconds) {
         return 1;
     }
     // The window exists a moment before its title is set.
-    char title[512] = "";
-    for (DWORD waited = 0; waited < seconds * 10 && title[0] == '\0'; ++waited) {
-        GetWindowTextA(window, title, sizeof title);
-        Sleep(title[0] == '\0' ? 100 : 0);
-    }
-    printf("%s\n", title);
+    std::string title;
+    WaitFor(seconds, [&] { return !(title = WindowText(window)).empty(); });
+    printf("%s\n", title.c_str());
     return 0;
 }
 
@@ -70,31 +113,83 @@ int PressHotKey() {
     return SendInput(4, inputs, sizeof(INPUT)) == 4 ? 0 : 1;
 }
 
+// A left click at a point of the screen, as the mouse itself reports it.
+void ClickAt(POINT at) {
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+// The sample window: a sky from deep to pale blue, a sun, and a band of every
+// hue along the bottom, so that grabs of it show what a colour reduction does.
 constexpr int kSampleLeft = 120;
 constexpr int kSampleTop = 90;
 constexpr int kSampleWidth = 420;
 constexpr int kSampleHeight = 260;
+constexpr int kHueBandHeight = 40;
 constexpr char kGrabPattern[] = "screencap_*.*";
+
+void Fill(HDC dc, RECT rect, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+// Fully saturated hue at position x of width: red, yellow, green, cyan, blue,
+// magenta and back to red.
+COLORREF Hue(int x, int width) {
+    const int h = x * 6 * 255 / width;
+    const int rise = h % 255, fall = 255 - rise;
+    switch (h / 255) {
+        case 0:
+            return RGB(255, rise, 0);
+        case 1:
+            return RGB(fall, 255, 0);
+        case 2:
+            return RGB(0, 255, rise);
+        case 3:
+            return RGB(0, fall, 255);
+        case 4:
+            return RGB(rise, 0, 255);
+        default:
+            return RGB(255, 0, fall);
+    }
+}
+
+void PaintSample(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    const int sky = client.bottom - kHueBandHeight;
+    for (int y = 0; y < sky; ++y) {
+        Fill(dc, {0, y, client.right, y + 1},
+             RGB(20 + 140 * y / sky, 60 + 150 * y / sky, 150 + 95 * y / sky));
+    }
+    for (int x = 0; x < client.right; ++x) {
+        Fill(dc, {x, sky, x + 1, client.bottom}, Hue(x, client.right));
+    }
+    HBRUSH yellow = CreateSolidBrush(RGB(250, 210, 60));
+    HGDIOBJ old = SelectObject(dc, yellow);
+    Ellipse(dc, client.right - 110, 20, client.right - 30, 100);
+    SelectObject(dc, old);
+    DeleteObject(yellow);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    TextOutA(dc, 20, 20, "Grabbed by Pixelnook", 20);
+    EndPaint(window, &paint);
+}
 
 LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        RECT client;
-        GetClientRect(window, &client);
-        HBRUSH sky = CreateSolidBrush(RGB(70, 130, 200));
-        FillRect(dc, &client, sky);
-        DeleteObject(sky);
-        RECT sun = {client.right - 110, 20, client.right - 30, 100};
-        HBRUSH yellow = CreateSolidBrush(RGB(250, 210, 60));
-        HGDIOBJ old = SelectObject(dc, yellow);
-        Ellipse(dc, sun.left, sun.top, sun.right, sun.bottom);
-        SelectObject(dc, old);
-        DeleteObject(yellow);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(255, 255, 255));
-        TextOutA(dc, 20, 20, "Grabbed by Pixelnook", 20);
-        EndPaint(window, &paint);
+        PaintSample(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -109,6 +204,21 @@ void PumpFor(DWORD milliseconds) {
         }
         Sleep(20);
     }
+}
+
+HWND ShowSample() {
+    WNDCLASSA sampleClass = {};
+    sampleClass.lpfnWndProc = SampleProc;
+    sampleClass.hInstance = GetModuleHandleA(nullptr);
+    sampleClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    sampleClass.lpszClassName = "PixelnookSample";
+    RegisterClassA(&sampleClass);
+    HWND sample =
+        CreateWindowExA(0, sampleClass.lpszClassName, "Pixelnook sample window",
+                        WS_POPUP | WS_BORDER | WS_VISIBLE, kSampleLeft, kSampleTop, kSampleWidth,
+                        kSampleHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    PumpFor(500);
+    return sample;
 }
 
 // The name of the first grab file in the current directory, or empty.
@@ -127,17 +237,7 @@ int Demo(DWORD seconds) {
         fprintf(stderr, "pixelnook-probe: Pixelnook is not running\n");
         return 1;
     }
-    WNDCLASSA sampleClass = {};
-    sampleClass.lpfnWndProc = SampleProc;
-    sampleClass.hInstance = GetModuleHandleA(nullptr);
-    sampleClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    sampleClass.lpszClassName = "PixelnookSample";
-    RegisterClassA(&sampleClass);
-    HWND sample =
-        CreateWindowExA(0, sampleClass.lpszClassName, "Pixelnook sample window",
-                        WS_POPUP | WS_BORDER | WS_VISIBLE, kSampleLeft, kSampleTop, kSampleWidth,
-                        kSampleHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    PumpFor(500);
+    HWND sample = ShowSample();
     SetCursorPos(kSampleLeft + kSampleWidth / 2, kSampleTop + kSampleHeight / 2);
     PumpFor(200);
     PressHotKey();
@@ -153,6 +253,132 @@ int Demo(DWORD seconds) {
         return 1;
     }
     printf("%s\n", file.c_str());
+    return 0;
+}
+
+int Sample(DWORD seconds) {
+    HWND sample = ShowSample();
+    printf("%d %d %d %d\n", kSampleLeft, kSampleTop, kSampleWidth, kSampleHeight);
+    fflush(stdout);
+    PumpFor(seconds * 1000);
+    DestroyWindow(sample);
+    return 0;
+}
+
+int Command(int id) {
+    HWND window = WaitForMainWindow(20);
+    return window != nullptr && PostMessageA(window, WM_COMMAND, id, 0) ? 0 : 1;
+}
+
+int Press(const char* title, int id, DWORD seconds) {
+    HWND dialog = WaitForShown(kDialogClass, title, seconds);
+    HWND button = dialog != nullptr ? GetDlgItem(dialog, id) : nullptr;
+    if (button == nullptr) {
+        fprintf(stderr, "pixelnook-probe: no button %d in a dialog \"%s\"\n", id, title);
+        return 1;
+    }
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, seconds * 1000, &ignored);
+    if (!WaitFor(seconds, [&] { return !IsWindow(dialog); })) {
+        fprintf(stderr, "pixelnook-probe: \"%s\" is still open\n", title);
+        return 1;
+    }
+    return 0;
+}
+
+// The title of the settings page shown, found among the frame's child dialogs.
+std::string ShownPage(HWND dialog) {
+    for (HWND page = FindWindowExA(dialog, nullptr, kDialogClass, nullptr); page != nullptr;
+         page = FindWindowExA(dialog, page, kDialogClass, nullptr)) {
+        if (IsWindowVisible(page)) {
+            return WindowText(page);
+        }
+    }
+    return "";
+}
+
+// The page list is a list-view inside a clipping container; scrolling moves
+// the list-view up by one item height per item, so the item at the top of
+// the visible part follows from the two windows' places.
+int TopPageItem(HWND dialog, HWND list, int itemHeight) {
+    RECT box = {}, listRect = {};
+    GetWindowRect(GetDlgItem(dialog, IDC_PAGE_LIST_CLIP), &box);
+    GetWindowRect(list, &listRect);
+    POINT first = {box.left, box.top};
+    ScreenToClient(dialog, &first);
+    return (box.top + first.y - listRect.top) / itemHeight;
+}
+
+void ClickArrow(HWND dialog, int arrow) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(arrow, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, arrow)));
+}
+
+int ShowPage(int item, const char* title, DWORD seconds) {
+    HWND dialog = WaitForShown(kDialogClass, kSettingsTitle, seconds);
+    HWND list = GetDlgItem(GetDlgItem(dialog, IDC_PAGE_LIST_CLIP), IDC_PAGE_LIST);
+    const int itemHeight = LOWORD(SendMessageA(list, LVM_GETITEMSPACING, FALSE, 0));
+    if (dialog == nullptr || list == nullptr || itemHeight == 0) {
+        fprintf(stderr, "pixelnook-probe: no settings dialog with its page list\n");
+        return 1;
+    }
+    for (int top = TopPageItem(dialog, list, itemHeight); top > item; --top) {
+        ClickArrow(dialog, IDC_UP_ARROW);
+    }
+    for (int top = TopPageItem(dialog, list, itemHeight); top + kVisiblePageItems <= item; ++top) {
+        ClickArrow(dialog, IDC_DOWN_ARROW);
+    }
+    // The item's icon lies in the upper part of its square cell.
+    RECT listRect = {};
+    GetWindowRect(list, &listRect);
+    ClickAt({listRect.left + itemHeight / 2, listRect.top + item * itemHeight + itemHeight / 3});
+    if (!WaitFor(seconds, [&] { return ShownPage(dialog) == title; })) {
+        fprintf(stderr, "pixelnook-probe: page \"%s\" did not show\n", title);
+        return 1;
+    }
+    return 0;
+}
+
+int PrintRect(const char* title, DWORD seconds) {
+    HWND window = WaitForShown(nullptr, title, seconds);
+    RECT rect = {};
+    if (window == nullptr || !GetWindowRect(window, &rect)) {
+        fprintf(stderr, "pixelnook-probe: no window \"%s\" shown\n", title);
+        return 1;
+    }
+    printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+           rect.bottom - rect.top);
+    return 0;
+}
+
+// What Windows reads from the file's version resource: the four numbers of
+// its fixed part and the FileVersion text of its first translation.
+int PrintVersion(const char* file) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
+    std::string data(size, '\0');
+    void* fixed = nullptr;
+    void* translation = nullptr;
+    void* text = nullptr;
+    UINT length = 0;
+    if (size == 0 || !GetFileVersionInfoA(file, 0, size, &data[0]) ||
+        !VerQueryValueA(data.data(), "\\", &fixed, &length) ||
+        !VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", &translation, &length) ||
+        length < 2 * sizeof(WORD)) {
+        fprintf(stderr, "pixelnook-probe: %s has no version resource\n", file);
+        return 1;
+    }
+    const WORD* language = static_cast<const WORD*>(translation);
+    char key[64];
+    snprintf(key, sizeof key, "\\StringFileInfo\\%04x%04x\\FileVersion", language[0], language[1]);
+    if (!VerQueryValueA(data.data(), key, &text, &length)) {
+        fprintf(stderr, "pixelnook-probe: %s has no FileVersion text\n", file);
+        return 1;
+    }
+    const auto* numbers = static_cast<const VS_FIXEDFILEINFO*>(fixed);
+    printf("%u.%u.%u.%u %s\n", HIWORD(numbers->dwFileVersionMS), LOWORD(numbers->dwFileVersionMS),
+           HIWORD(numbers->dwFileVersionLS), LOWORD(numbers->dwFileVersionLS),
+           static_cast<const char*>(text));
     return 0;
 }
 
@@ -177,24 +403,46 @@ int Close(DWORD seconds) {
     return exitCode == 0 ? 0 : 1;
 }
 
+int Usage() {
+    fprintf(stderr,
+            "usage: pixelnook-probe title|hotkey|tray|close|demo [SECONDS]\n"
+            "       pixelnook-probe sample SECONDS | command ID | version FILE\n"
+            "       pixelnook-probe press TITLE ID | page INDEX TITLE | rect TITLE [SECONDS]\n");
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: pixelnook-probe title|hotkey|tray|close|demo [SECONDS]\n");
-        return 2;
+        return Usage();
     }
-    DWORD seconds = argc > 2 ? static_cast<DWORD>(atoi(argv[2])) : 20;
-    if (strcmp(argv[1], "title") == 0)
-        return PrintTitle(seconds);
-    if (strcmp(argv[1], "hotkey") == 0)
+    const std::string command = argv[1];
+    // The seconds to wait, where given after `taken` other arguments.
+    auto seconds = [&](int taken) {
+        return argc > 2 + taken ? static_cast<DWORD>(atoi(argv[2 + taken])) : 20;
+    };
+    if (command == "title")
+        return PrintTitle(seconds(0));
+    if (command == "hotkey")
         return PressHotKey();
-    if (strcmp(argv[1], "tray") == 0)
+    if (command == "tray")
         return CountTrayIcons();
-    if (strcmp(argv[1], "close") == 0)
-        return Close(seconds);
-    if (strcmp(argv[1], "demo") == 0)
-        return Demo(seconds);
-    fprintf(stderr, "pixelnook-probe: unknown command %s\n", argv[1]);
-    return 2;
+    if (command == "close")
+        return Close(seconds(0));
+    if (command == "demo")
+        return Demo(seconds(0));
+    if (command == "sample" && argc == 3)
+        return Sample(seconds(0));
+    if (command == "command" && argc == 3)
+        return Command(atoi(argv[2]));
+    if (command == "version" && argc == 3)
+        return PrintVersion(argv[2]);
+    if (command == "press" && argc >= 4)
+        return Press(argv[2], atoi(argv[3]), seconds(2));
+    if (command == "page" && argc >= 4)
+        return ShowPage(atoi(argv[2]), argv[3], seconds(2));
+    if (command == "rect" && argc >= 3)
+        return PrintRect(argv[2], seconds(1));
+    return Usage();
 }
