@@ -190,11 +190,13 @@ TEST(SettingsDialogOk, ThePasswordBoxesDecideWhatIsStored) {
         bool closes;
         const char* message;  // the confirmation error, or ""
         const char* stored;   // the password in the file afterwards
+        bool pageMissing;     // the Uploads page could not be made
     } rows[] = {
-        {"untouched keeps the stored one", nullptr, "junk", true, "", "stored"},
-        {"a new one confirmed is stored", "fresh", "fresh", true, "", "fresh"},
+        {"untouched keeps the stored one", nullptr, "junk", true, "", "stored", false},
+        {"a new one confirmed is stored", "fresh", "fresh", true, "", "fresh", false},
         {"a new one confirmed otherwise is refused", "fresh", "Fresh", false,
-         TEXT_PASSWORD_MISMATCH, "stored"},
+         TEXT_PASSWORD_MISMATCH, "stored", false},
+        {"without the page the section stays as stored", "", "", true, "", "stored", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -204,6 +206,10 @@ TEST(SettingsDialogOk, ThePasswordBoxesDecideWhatIsStored) {
             open.Type(kPageUploads, IDC_UPLOAD_PASSWORD, row.password);
         open.Type(kPageUploads, IDC_UPLOAD_CONFIRM, row.confirmation);
         open.Type(kPageUploads, IDC_UPLOAD_SERVER, "new host");
+        if (row.pageMissing) {
+            DestroyWindow(open.dialog.pageWindows[kPageUploads]);
+            open.dialog.pageWindows[kPageUploads] = nullptr;
+        }
         BoxAnswerer box(TEXT_PASSWORD_MISMATCH_CAPTION);
         EXPECT_EQ(open.dialog.OnOK(), row.closes);
         EXPECT_EQ(box.Answered(), row.message);
@@ -216,7 +222,9 @@ TEST(SettingsDialogOk, ThePasswordBoxesDecideWhatIsStored) {
         UploadWipe wipe(upload);
         LoadUpload(open.dialog.settings, upload, GetOsVersionClass());
         EXPECT_STREQ(upload.Password, row.stored);
-        EXPECT_STREQ(upload.Server, "new host");
+        EXPECT_STREQ(upload.Server, row.pageMissing ? "host" : "new host");
+        if (row.pageMissing)
+            continue;
         for (int id : {IDC_UPLOAD_PASSWORD, IDC_UPLOAD_CONFIRM})
             EXPECT_EQ(open.Text(kPageUploads, id), kPasswordPlaceholder) << id;
     }
