@@ -191,3 +191,22 @@ TEST(DialogTemplates, EveryDialogOpensWithItsTitleAndControls) {
     }
     DestroyWindow(frame);
 }
+
+// The program's own hand for the page list's arrows: it loads, and the hot
+// spot lies on the hand, not on the transparent part around it.
+TEST(DialogTemplates, HandCursorClicksWithTheHand) {
+    HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
+    ASSERT_NE(hand, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(hand, &info));
+    // A two-colour cursor keeps its AND mask over its XOR image in hbmMask.
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, info.hbmMask);
+    EXPECT_EQ(GetPixel(dc, static_cast<int>(info.xHotspot), static_cast<int>(info.yHotspot)),
+              RGB(0, 0, 0));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr)
+        DeleteObject(info.hbmColor);
+}
