@@ -15,7 +15,6 @@
 
 #include <cstring>
 #include <ctime>
-#include <initializer_list>
 #include <iterator>
 #include <vector>
 
@@ -39,7 +38,7 @@ struct CheckBinding {
 // Radio buttons whose values are their positions in ids: 0, 1, 2, ...
 struct RadioBinding {
     SettingsPageIndex page;
-    std::initializer_list<int> ids;
+    std::vector<int> ids;
     int32_t& field;
 };
 
@@ -65,7 +64,7 @@ struct TextBinding {
 struct IndexListBinding {
     SettingsPageIndex page;
     int id;
-    std::initializer_list<const char*> items;
+    std::vector<const char*> items;
     int32_t& field;
 };
 
