@@ -72,7 +72,7 @@ bool ChooseWatermark(const SettingsDialogView& settings, const PixelnookProcess&
 }  // namespace
 
 TEST(SettingsOk, AChangeOnEveryPageIsWhatTheFileHoldsAfterOk) {
-    // Without GDI+ the extension list lacks "jpg": the stored one stays.
+    // Without GDI+ the extension list holds only "bmp": the stored "jpg" stays.
     AppDefault noGdiplus("DllOverrides", "gdiplus", "");
     ScratchDir dir;
     // The program's folder is the INI file's: relative to the file, it is
@@ -108,6 +108,7 @@ TEST(SettingsOk, AChangeOnEveryPageIsWhatTheFileHoldsAfterOk) {
     ASSERT_TRUE(pixelnook.Start(dir, kBefore));
     SettingsDialogView settings(pixelnook);
     ASSERT_NE(settings.dialog, nullptr);
+    EXPECT_EQ(SendMessageA(GetDlgItem(settings.Page("Storage"), IDC_EXT), CB_GETCOUNT, 0, 0), 1);
     std::string expected = kBefore;
     for (const auto& change : changes) {
         HWND control = GetDlgItem(settings.Page(change.page), change.control);
