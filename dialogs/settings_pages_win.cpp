@@ -42,8 +42,8 @@ struct RadioBinding {
     int32_t& field;
 };
 
-// An edit box holding an unsigned number. A spin (spinId, 0 when none)
-// steps it between 0 and spinMax; a number typed outside that range is kept.
+// An edit box holding an unsigned number, with the spin that steps it
+// between 0 and spinMax; a number typed outside that range is kept.
 struct NumberBinding {
     SettingsPageIndex page;
     int id;
