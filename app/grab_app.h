@@ -7,13 +7,11 @@
 #include <windows.h>
 
 #include "app/single_instance_app.h"
+#include "base/app_name.h"
 #include "base/types.h"
 #include "capture/screen_grab_win.h"
 #include "settings/grab_settings.h"
 #include "shell/tray_icon_win.h"
-
-// The name of the guard mutex and of the main window's class.
-constexpr char kAppName[] = "PixelnookClass";
 
 // Exit codes of Run besides the quit message's 0.
 constexpr int kExitRefused = 1;

@@ -8,10 +8,10 @@
 #include "shell/activation_win.h"
 #include "app/grab_app.h"
 #include "app/messages.h"
+#include "app/settings_command.h"
 #include "base/handles_win.h"
 #include "base/limits.h"
 #include "base/os_version_win.h"
-#include "dialogs/dialogs_win.h"
 #include "resources/resource_ids.h"
 #include "settings/status_text.h"
 #include "upload/upload_win.h"
@@ -153,24 +153,11 @@ void OnChar(GrabApp& app, HWND window, WPARAM character) {
     }
 }
 
-void OnSettingsCommand(GrabApp& app) {
-    if (app.grab.areaPopupShown) {
-        return;  // a rectangular-area grab is being placed
-    }
-    if (HasThreadDialog(app.mainWindow)) {
-        // A second copy of the program, or the tray, asks again: the open
-        // dialog comes forward instead of a second one.
-        BringToForeground(FindThreadDialog(app.mainWindow));
-        return;
-    }
-    OpenSettingsDialog(app.instance, app.mainWindow, app.settings);
-}
-
 void DispatchCommand(GrabApp& app, HWND window, WORD command) {
     PostMessageA(window, WM_TRAY_MENU_DONE, 0, 0);
     switch (command) {
         case IDM_SETTINGS:
-            OnSettingsCommand(app);
+            RunSettingsCommand(app);
             break;
         case IDM_ABOUT:
             app.settings.Runtime.StartPage = IDD_PAGE_ABOUT;
@@ -184,7 +171,7 @@ void DispatchCommand(GrabApp& app, HWND window, WORD command) {
             PostMessageA(window, WM_CLOSE, 0, 0);
             break;
         case IDM_INTRO:
-            OpenIntroduction(app.instance, window);
+            RunIntroCommand(app);
             PostCommand(window, IDM_HELP);
             break;
         default:

@@ -1,12 +1,13 @@
 #include "shell/shell32_functions_win.h"
 
-#include <shlobj.h>
-
 #include "base/handles_win.h"
 #include "base/system_functions_win.h"
 
 PIXELNOOK_SAME_AS_SDK(Shell32Functions::Shell_NotifyIconA, ::Shell_NotifyIconA);
 PIXELNOOK_SAME_AS_SDK(Shell32Functions::SHGetSpecialFolderPathA, ::SHGetSpecialFolderPathA);
+PIXELNOOK_SAME_AS_SDK(Shell32Functions::SHBrowseForFolderA, ::SHBrowseForFolderA);
+PIXELNOOK_SAME_AS_SDK(Shell32Functions::SHGetPathFromIDListA, ::SHGetPathFromIDListA);
+PIXELNOOK_SAME_AS_SDK(Shell32Functions::SHGetMalloc, ::SHGetMalloc);
 PIXELNOOK_SAME_AS_SDK(Ole32Functions::CoInitialize, ::CoInitialize);
 PIXELNOOK_SAME_AS_SDK(Ole32Functions::CoUninitialize, ::CoUninitialize);
 PIXELNOOK_SAME_AS_SDK(Ole32Functions::CoCreateInstance, ::CoCreateInstance);
@@ -30,6 +31,9 @@ Shell32Functions& Shell32Optional() {
         HMODULE shell32 = g_shell32Library.Get();
         BindFunction(shell32, "Shell_NotifyIconA", g_shell32.Shell_NotifyIconA);
         BindFunction(shell32, "SHGetSpecialFolderPathA", g_shell32.SHGetSpecialFolderPathA);
+        BindFunction(shell32, "SHBrowseForFolderA", g_shell32.SHBrowseForFolderA);
+        BindFunction(shell32, "SHGetPathFromIDListA", g_shell32.SHGetPathFromIDListA);
+        BindFunction(shell32, "SHGetMalloc", g_shell32.SHGetMalloc);
         g_shell32Bound = true;
     }
     return g_shell32;

@@ -8,11 +8,17 @@
 
 #include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 struct Shell32Functions {
     BOOL(WINAPI* Shell_NotifyIconA)(DWORD message, PNOTIFYICONDATAA data) = nullptr;
     BOOL(WINAPI* SHGetSpecialFolderPathA)
     (HWND owner, LPSTR path, int folder, BOOL create) = nullptr;
+    // The folder browser, the path of the folder chosen in it, and the shell's
+    // allocator that frees the browser's item list.
+    PIDLIST_ABSOLUTE(WINAPI* SHBrowseForFolderA)(LPBROWSEINFOA info) = nullptr;
+    BOOL(WINAPI* SHGetPathFromIDListA)(PCIDLIST_ABSOLUTE list, LPSTR path) = nullptr;
+    HRESULT(WINAPI* SHGetMalloc)(IMalloc** allocator) = nullptr;
 };
 
 // COM, for the shell-link object of the start-up shortcut.

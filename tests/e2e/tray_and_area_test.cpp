@@ -30,19 +30,6 @@ std::string Ini(const std::string& properties) {
            "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
 }
 
-// Without a desktop shell Wine shows tray icons in a window of its own, one
-// child per icon, the newest last.
-std::vector<HWND> TrayIcons() {
-    std::vector<HWND> icons;
-    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
-    for (HWND icon = FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr);
-         tray != nullptr && icon != nullptr;
-         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr)) {
-        icons.push_back(icon);
-    }
-    return icons;
-}
-
 // One mouse event at a point of the screen, as the mouse itself reports it.
 void Mouse(DWORD flags, POINT at) {
     INPUT input = {};

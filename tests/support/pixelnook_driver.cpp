@@ -121,6 +121,17 @@ std::string MessageBoxText(HWND box) {
     return WindowText(GetDlgItem(box, kMessageBoxTextId));
 }
 
+std::vector<HWND> TrayIcons() {
+    std::vector<HWND> icons;
+    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    for (HWND icon = FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr);
+         tray != nullptr && icon != nullptr;
+         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr)) {
+        icons.push_back(icon);
+    }
+    return icons;
+}
+
 void PressKeys(std::initializer_list<WORD> keys) {
     std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
     for (size_t down = 0, up = inputs.size() - 1; down < keys.size(); ++down, --up) {
@@ -128,6 +139,19 @@ void PressKeys(std::initializer_list<WORD> keys) {
         inputs[up].ki.dwFlags = KEYEVENTF_KEYUP;
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void ClickAt(POINT at) {
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
 }
 
 }  // namespace e2e

@@ -78,9 +78,15 @@ private:
 std::string WindowText(HWND window);
 // The message text of a message box.
 std::string MessageBoxText(HWND box);
+// Without a desktop shell Wine shows tray icons in a window of its own, one
+// child per icon, the newest last.
+std::vector<HWND> TrayIcons();
 // Presses the keys in order and releases them in reverse through SendInput,
 // as a person would: PressKeys({VK_LWIN, VK_F10}).
 void PressKeys(std::initializer_list<WORD> keys);
+
+// A left click at a point of the screen, through SendInput.
+void ClickAt(POINT at);
 
 // Polls until the condition holds or the time runs out.
 template <typename Condition>

@@ -1,0 +1,200 @@
+// A person's use of the settings dialog's frame: the first run's
+// Introduction, the page list, OK taking effect at once, the dialog while it
+// is open, and Unload. What each page's fields do is the page tests' part.
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "resources/resource_ids.h"
+#include "tests/support/pixelnook_driver.h"
+#include "tests/support/settings_dialog_view.h"
+#include "tests/support/test_windows.h"
+
+using namespace e2e;
+using testwin::Pump;
+
+namespace {
+
+// The dialog opens at start-up; grabs go to BMP files without thumbnails.
+std::string Ini(const std::string& properties) {
+    return "[Properties]\r\nFirstTime=0\r\nSettingsOnStart=1\r\n" + properties +
+           "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\n[Thumbnail]\r\nThumb=0\r\n";
+}
+
+// Pixelnook with its settings dialog open, as on a system without GDI+ (it
+// writes BMP files itself).
+struct Open {
+    explicit Open(const std::string& properties) : started(pixelnook.Start(dir, Ini(properties))) {}
+
+    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+    bool started;
+    SettingsDialogView settings{pixelnook};
+};
+
+// Only the one Pixelnook runs here, so every such dialog is its.
+int SettingsDialogCount() {
+    int count = 0;
+    for (HWND window = nullptr;
+         (window = FindWindowExA(nullptr, window, "#32770", kSettingsTitle)) != nullptr;)
+        ++count;
+    return count;
+}
+
+bool FileSizeIs(const std::string& path, DWORD expected) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+           data.nFileSizeLow == expected;
+}
+
+}  // namespace
+
+TEST(SettingsDialog, FirstRunIntroductionLeadsToHelpAndEndsTheFirstRunEvenOnCancel) {
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+    ASSERT_TRUE(pixelnook.Start(dir, "[Properties]\r\nSystray=0\r\n"));  // FirstTime unset
+    HWND intro = pixelnook.WaitFor("#32770", kIntroTitle);
+    ASSERT_NE(intro, nullptr);
+    SendMessageA(GetDlgItem(intro, IDOK), BM_CLICK, 0, 0);  // Next
+    SettingsDialogView settings(pixelnook);
+    ASSERT_NE(settings.dialog, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return settings.VisiblePage() == "Help"; }));
+    ASSERT_TRUE(settings.Cancel());
+    EXPECT_TRUE(WaitUntil([&] {
+        return GetPrivateProfileIntA("Properties", "FirstTime", -1,
+                                     dir.FilePath("Pixelnook.ini").c_str()) == 0;
+    }));
+}
+
+TEST(SettingsDialog, PageListShowsFiveItemsAndTheAboutPageTheChangesNotYetConfirmed) {
+    Open open("Systray=0\r\n");
+    const SettingsDialogView& list = open.settings;
+    ASSERT_NE(list.dialog, nullptr);
+    EXPECT_EQ(list.VisiblePage(), "General");
+    EXPECT_EQ(list.TopItem(), 0);
+    EXPECT_FALSE(list.Shown(IDC_UP_ARROW));
+    EXPECT_TRUE(list.Shown(IDC_DOWN_ARROW));
+    // The fifth visible item brings the next one into view.
+    list.ClickItem(4);
+    ASSERT_TRUE(WaitUntil([&] { return list.VisiblePage() == "Thumbnail"; }));
+    EXPECT_EQ(list.TopItem(), 1);
+    EXPECT_TRUE(list.Shown(IDC_UP_ARROW));
+    // The tray box shares the up arrow's id: only the arrow itself scrolls.
+    list.Click(IDC_SYSTRAY, "General");
+    EXPECT_EQ(list.TopItem(), 1);
+    list.ClickItem(2);
+    ASSERT_TRUE(WaitUntil([&] { return list.VisiblePage() == "Type"; }));
+    list.Click(IDC_TYPE_DESKTOP, "Type");
+    for (int top = 2; top <= 6; ++top)
+        list.ClickArrow(IDC_DOWN_ARROW);
+    EXPECT_EQ(list.TopItem(), 6);
+    EXPECT_FALSE(list.Shown(IDC_DOWN_ARROW));
+    list.ClickItem(10);
+    ASSERT_TRUE(WaitUntil([&] { return list.VisiblePage() == "About"; }));
+    EXPECT_EQ(list.Text("About", IDC_ABOUT_TYPE), "Desktop");
+    ASSERT_TRUE(list.Cancel());
+
+    // Cancelled: nothing of it stays.
+    HWND mainWindow = open.pixelnook.WaitForMainWindow();
+    EXPECT_EQ(WindowText(mainWindow).find("Use Win+F10 to take a Window screen grab"), 0u);
+    PostMessageA(mainWindow, WM_COMMAND, IDM_ABOUT, 0);
+    SettingsDialogView about(open.pixelnook);
+    ASSERT_NE(about.dialog, nullptr);
+    EXPECT_EQ(about.VisiblePage(), "About");
+    EXPECT_EQ(about.TopItem(), 6);
+    EXPECT_TRUE(about.Shown(IDC_UP_ARROW));
+    EXPECT_FALSE(about.Shown(IDC_DOWN_ARROW));
+    EXPECT_EQ(about.Text("About", IDC_ABOUT_TYPE), "Window");
+    about.ClickArrow(IDC_UP_ARROW);
+    EXPECT_EQ(about.TopItem(), 5);
+    EXPECT_TRUE(about.Shown(IDC_DOWN_ARROW));
+}
+
+TEST(SettingsDialog, OkTakesEffectAtOnce) {
+    char folder[MAX_PATH] = "";
+    ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, folder, CSIDL_COMMON_STARTUP, FALSE));
+    const std::string link = std::string(folder) + "\\Pixelnook.lnk";
+    DeleteFileA(link.c_str());
+    const size_t iconsBefore = TrayIcons().size();
+    Open open("Systray=1\r\nMakeLink=0\r\n");
+    const SettingsDialogView& settings = open.settings;
+    ASSERT_NE(settings.dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == iconsBefore + 1; }));
+    settings.Click(IDC_SYSTRAY, "General");
+    settings.Click(IDC_MAKE_LINK, "General");
+    settings.ClickItem(2);
+    ASSERT_TRUE(WaitUntil([&] { return settings.VisiblePage() == "Type"; }));
+    settings.Click(IDC_TYPE_DESKTOP, "Type");
+    settings.Click(IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return TrayIcons().size() == iconsBefore; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    DeleteFileA(link.c_str());
+    // The next grab is of the whole screen.
+    PressKeys({VK_LWIN, VK_F10});
+    const DWORD screenBytes =
+        54 + 4 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_TRUE(
+        WaitUntil([&] { return FileSizeIs(open.dir.FilePath("screencap_001.bmp"), screenBytes); }));
+}
+
+TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab) {
+    testwin::DialogWithChild elsewhere(600, 150, 320, 240, testwin::kBlue, 60, 50, 100, 40,
+                                       testwin::kRed);
+    Open open("Systray=0\r\n");
+    ASSERT_NE(open.settings.dialog, nullptr);
+    SetForegroundWindow(elsewhere.parent);
+    ASSERT_TRUE(WaitUntil([&] {
+        Pump(20);
+        return GetForegroundWindow() == elsewhere.parent;
+    }));
+    PixelnookProcess second;
+    ASSERT_TRUE(second.Start(open.dir));
+    DWORD exitCode = 99;
+    ASSERT_TRUE(second.WaitForExit(&exitCode));
+    EXPECT_EQ(exitCode, 1u);
+    EXPECT_TRUE(WaitUntil([&] {
+        Pump(20);
+        return GetForegroundWindow() == open.settings.dialog;
+    }));
+    // Nor does the Introduction open over it.
+    PostMessageA(open.pixelnook.WaitForMainWindow(), WM_COMMAND, IDM_INTRO, 0);
+    PressKeys({VK_LWIN, VK_F10});
+    Pump(1500);
+    EXPECT_EQ(SettingsDialogCount(), 1);
+    EXPECT_EQ(open.pixelnook.Find("#32770", kIntroTitle), nullptr);
+    EXPECT_EQ(open.dir.List().size(), 1u);  // Pixelnook.ini alone: no grab
+    // Once the dialog is gone the hot key grabs again.
+    ASSERT_TRUE(open.settings.Cancel());
+    PressKeys({VK_LWIN, VK_F10});
+    EXPECT_TRUE(WaitUntil([&] { return open.dir.List().size() == 2; }));
+}
+
+TEST(SettingsDialog, UnloadIsOfferedOnlyWithoutTrayIconAndTaskbarButtonAndEndsTheProgram) {
+    const struct {
+        const char* properties;
+        bool offered;
+    } cases[] = {{"Systray=1\r\nTaskbar=0\r\n", false},
+                 {"Systray=0\r\nTaskbar=1\r\n", false},
+                 {"Systray=0\r\nTaskbar=0\r\n", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.properties);
+        Open open(c.properties);
+        ASSERT_NE(open.settings.dialog, nullptr);
+        EXPECT_EQ(open.settings.Shown(IDC_UNLOAD), c.offered);
+        DWORD exitCode = 99;
+        if (c.offered) {
+            open.settings.Click(IDC_UNLOAD);
+            ASSERT_TRUE(open.pixelnook.WaitForExit(&exitCode));
+        } else {
+            ASSERT_TRUE(open.settings.Cancel());
+            ASSERT_TRUE(open.pixelnook.Close(&exitCode));
+        }
+        EXPECT_EQ(exitCode, 0u);
+    }
+}

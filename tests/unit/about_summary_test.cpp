@@ -1,0 +1,91 @@
+#include "dialogs/about_summary.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/text.h"
+#include "settings/grab_settings.h"
+
+namespace {
+
+constexpr char kCurrentDirectory[] = "C:\\Grabs";
+
+AboutSummary Summary(const GrabSettings& settings) {
+    return SummarizeSettings(settings, kCurrentDirectory);
+}
+
+}  // namespace
+
+TEST(AboutSummary, HotKeyTypeAndDirectory) {
+    GrabSettings s(true);
+    s.Properties.HotKey = 121;
+    s.Properties.SnapType = 5;
+    EXPECT_EQ(Summary(s).hotKey, "Win+F10");
+    EXPECT_EQ(Summary(s).type, "Rectangular Area");
+    EXPECT_EQ(Summary(s).directory, kCurrentDirectory);  // the default ".\"
+    CopyText(s.FileStore.Dir, ".\\grabs");
+    EXPECT_EQ(Summary(s).directory, ".\\grabs");
+    s.Properties.StoreFile = false;
+    EXPECT_EQ(Summary(s).directory, "<storing to the clipboard>");
+}
+
+TEST(AboutSummary, Thumbnail) {
+    const struct {
+        bool thumb;
+        int percent, width, height;
+        bool aspect, wmSame;
+        const char* text;
+    } cases[] = {
+        {true, 25, 0, 0, true, true,
+         "25% of original, height aspect ratio adjusted, resize watermark"},  // the defaults
+        {true, 0, 160, 120, false, false, "160 by 120"},
+        {false, 25, 0, 0, true, true, "<none>"},
+    };
+    for (const auto& c : cases) {
+        GrabSettings s(true);
+        s.Thumbnail = {c.thumb, c.percent, c.width, c.height, c.aspect, c.wmSame};
+        EXPECT_EQ(Summary(s).thumbnail, c.text);
+    }
+}
+
+TEST(AboutSummary, Watermark) {
+    const std::string mark = ".\\marks\\mark.png";
+    const std::string longFile(250, 'm');
+    const struct {
+        bool on, stretch;
+        int percent, width, height;
+        bool aspect;
+        int style, corner;
+        std::string file, text;
+    } cases[] = {
+        {false, false, 0, 0, 0, true, 2, 3, mark, "<none>"},  // the defaults
+        {true, false, 0, 0, 0, true, 2, 3, mark, mark + ", not resized, bottom right corner"},
+        {true, false, 0, 0, 0, true, 2, 0, mark, mark + ", not resized, top left corner"},
+        {true, true, 50, 0, 0, false, 1, 3, mark,
+         mark + ", resize to 50% of original, tiled 2 by 3"},
+        {true, true, 0, 64, 32, true, 0, 3, mark,
+         mark + ", resize to 64 by 32, height aspect ratio adjusted, centered"},
+        // A hand-edited file's unknown placement puts no watermark on the
+        // grabs, and the summary says so.
+        {true, false, 0, 0, 0, true, 3, 3, mark, "<none>"},
+        {true, false, 0, 0, 0, true, 2, 4, mark, "<none>"},
+        {true, false, 0, 0, 0, true, 2, 3, longFile, longFile + ", not"},  // cut at 255
+    };
+    for (const auto& c : cases) {
+        GrabSettings s(true);
+        WatermarkSettings& w = s.Watermark;
+        w.Watermark = c.on;
+        w.Stretch = c.stretch;
+        w.Percent = c.percent;
+        w.Width = c.width;
+        w.Height = c.height;
+        w.Aspect = c.aspect;
+        w.Style = c.style;
+        w.Corner = c.corner;
+        w.Columns = 2;
+        w.Rows = 3;
+        CopyText(w.File, c.file.c_str());
+        EXPECT_EQ(Summary(s).watermark, c.text);
+    }
+}
