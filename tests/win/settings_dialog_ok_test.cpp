@@ -329,3 +329,14 @@ TEST(SettingsPageButtons, PathsAreRelativeOnlyWhenTheDialogOpenedSoAsked) {
     shell.SHBrowseForFolderA = realBrowse;
     comdlg.GetOpenFileNameA = realOpen;
 }
+
+TEST(SettingsPageButtons, ACurrentDirectoryTooLongForAPathIsNamedAsTheCurrentOne) {
+    IniScratch dir("deep");
+    GrabSettings settings = Loaded("[FileStore]\r\nDir=.\\\r\n", dir);
+    dir.Deepen(300);
+    OpenDialog open(settings);
+    EXPECT_EQ(open.Text(kPageStorage, IDC_STORE_DIR), ".\\");
+    open.Type(kPageStorage, IDC_STORE_DIR, "C:\\chosen");
+    open.Click(kPageStorage, IDC_CURRENT_DIR);
+    EXPECT_EQ(open.Text(kPageStorage, IDC_STORE_DIR), ".\\");
+}
