@@ -29,7 +29,7 @@
 
 namespace {
 
-// What the folder field holds once "Set to current" has shown the folder.
+// The storage folder's name for whatever directory is current.
 constexpr char kCurrentDirectory[] = ".\\";
 
 // A string-table text, at most 255 characters.

@@ -82,6 +82,12 @@ void MoveList(HWND listView, int steps) {
     MapWindowPoints(nullptr, GetParent(listView), reinterpret_cast<POINT*>(&rect), 2);
     SetWindowPos(listView, nullptr, rect.left, rect.top - steps * ItemHeight(listView), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The list draws no background of its own (CLR_NONE), so where the
+    // system repaints the moved list instead of moving its pixels, the old
+    // labels would stay under the new ones: the container paints the
+    // dialog's background first, then the list paints over it.
+    RedrawWindow(GetParent(listView), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 int ItemCount(HWND listView) {

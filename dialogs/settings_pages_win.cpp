@@ -42,8 +42,8 @@ struct RadioBinding {
     int32_t& field;
 };
 
-// An edit box holding an unsigned number. A spin (spinId, 0 when none)
-// steps it between 0 and spinMax; a number typed outside that range is kept.
+// An edit box holding an unsigned number, with the spin that steps it
+// between 0 and spinMax; a number typed outside that range is kept.
 struct NumberBinding {
     SettingsPageIndex page;
     int id;
@@ -358,7 +358,12 @@ void ReadPages(const HWND (&pages)[kSettingsPageCount], GrabSettings& s) {
     if (HWND storage = pages[kPageStorage]) {
         s.Properties.StoreFile = IsChecked(storage, IDC_STORE_FILE);
         GetDlgItemTextA(storage, IDC_STORE_DIR, s.FileStore.Dir, std::size(s.FileStore.Dir));
-        GetDlgItemTextA(storage, IDC_EXT, s.FileStore.Ext, std::size(s.FileStore.Ext));
+        // An extension the list lacks selects nothing and is kept as it was:
+        // a type only GDI+ writes, on a system without it, must not come back
+        // empty, or a later run with GDI+ would store no file at all.
+        if (SendDlgItemMessageA(storage, IDC_EXT, CB_GETCURSEL, 0, 0) != CB_ERR) {
+            GetDlgItemTextA(storage, IDC_EXT, s.FileStore.Ext, std::size(s.FileStore.Ext));
+        }
     }
     if (HWND backfills = pages[kPageBackfills]) {
         // Each channel keeps its low byte: 300 is read as 44.

@@ -10,100 +10,82 @@
 namespace {
 
 constexpr char kCurrentDirectory[] = "C:\\Grabs";
-constexpr char kMark[] = ".\\marks\\mark.png";
 
-using Edit = void (*)(GrabSettings&);
-
-void WatermarkOn(GrabSettings& s) {
-    s.Watermark.Watermark = true;
+AboutSummary Summary(const GrabSettings& settings) {
+    return SummarizeSettings(settings, kCurrentDirectory);
 }
 
 }  // namespace
 
-TEST(AboutSummary, EachTextFromTheSettings) {
+TEST(AboutSummary, HotKeyTypeAndDirectory) {
+    GrabSettings s(true);
+    s.Properties.HotKey = 121;
+    s.Properties.SnapType = 5;
+    EXPECT_EQ(Summary(s).hotKey, "Win+F10");
+    EXPECT_EQ(Summary(s).type, "Rectangular Area");
+    EXPECT_EQ(Summary(s).directory, kCurrentDirectory);  // the default ".\"
+    CopyText(s.FileStore.Dir, ".\\grabs");
+    EXPECT_EQ(Summary(s).directory, ".\\grabs");
+    s.Properties.StoreFile = false;
+    EXPECT_EQ(Summary(s).directory, "<storing to the clipboard>");
+}
+
+TEST(AboutSummary, Thumbnail) {
     const struct {
-        const char* name;
-        Edit edit;
-        std::string AboutSummary::*text;
-        std::string expected;
+        bool thumb;
+        int percent, width, height;
+        bool aspect, wmSame;
+        const char* text;
     } cases[] = {
-        {"hot key", [](GrabSettings& s) { s.Properties.HotKey = 121; }, &AboutSummary::hotKey,
-         "Win+F10"},
-        {"type", [](GrabSettings& s) { s.Properties.SnapType = 5; }, &AboutSummary::type,
-         "Rectangular Area"},
-        {"clipboard", [](GrabSettings& s) { s.Properties.StoreFile = false; },
-         &AboutSummary::directory, "<storing to the clipboard>"},
-        {"current directory", [](GrabSettings&) {}, &AboutSummary::directory, kCurrentDirectory},
-        {"other directory", [](GrabSettings& s) { CopyText(s.FileStore.Dir, ".\\grabs"); },
-         &AboutSummary::directory, ".\\grabs"},
-        {"default thumbnail", [](GrabSettings&) {}, &AboutSummary::thumbnail,
-         "25% of original, height aspect ratio adjusted, resize watermark"},
-        {"thumbnail of a fixed size",
-         [](GrabSettings& s) {
-             s.Thumbnail.Percent = 0;
-             s.Thumbnail.Width = 160;
-             s.Thumbnail.Height = 120;
-             s.Thumbnail.Aspect = s.Thumbnail.WMSame = false;
-         },
-         &AboutSummary::thumbnail, "160 by 120"},
-        {"no thumbnail", [](GrabSettings& s) { s.Thumbnail.Thumb = false; },
-         &AboutSummary::thumbnail, "<none>"},
-        {"default watermark", [](GrabSettings&) {}, &AboutSummary::watermark, "<none>"},
-        {"cornered bottom right", WatermarkOn, &AboutSummary::watermark,
-         std::string(kMark) + ", not resized, bottom right corner"},
-        {"stretched and tiled",
-         [](GrabSettings& s) {
-             WatermarkOn(s);
-             s.Watermark.Stretch = true;
-             s.Watermark.Percent = 50;
-             s.Watermark.Aspect = false;
-             s.Watermark.Style = 1;
-             s.Watermark.Columns = 2;
-             s.Watermark.Rows = 3;
-         },
-         &AboutSummary::watermark,
-         std::string(kMark) + ", resize to 50% of original, tiled 2 by 3"},
-        {"fixed size, centered",
-         [](GrabSettings& s) {
-             WatermarkOn(s);
-             s.Watermark.Stretch = true;
-             s.Watermark.Width = 64;
-             s.Watermark.Height = 32;
-             s.Watermark.Style = 0;
-         },
-         &AboutSummary::watermark,
-         std::string(kMark) + ", resize to 64 by 32, height aspect ratio adjusted, centered"},
-        {"top left corner",
-         [](GrabSettings& s) {
-             WatermarkOn(s);
-             s.Watermark.Corner = 0;
-         },
-         &AboutSummary::watermark, std::string(kMark) + ", not resized, top left corner"},
-        // A hand-edited file's unknown placement puts no watermark on the
-        // grabs, and the summary says so.
-        {"unknown style",
-         [](GrabSettings& s) {
-             WatermarkOn(s);
-             s.Watermark.Style = 3;
-         },
-         &AboutSummary::watermark, "<none>"},
-        {"unknown corner",
-         [](GrabSettings& s) {
-             WatermarkOn(s);
-             s.Watermark.Corner = 4;
-         },
-         &AboutSummary::watermark, "<none>"},
-        {"long path cut",
-         [](GrabSettings& s) {
-             WatermarkOn(s);
-             CopyText(s.Watermark.File, std::string(250, 'm').c_str());
-         },
-         &AboutSummary::watermark, std::string(250, 'm') + ", not"},
+        {true, 25, 0, 0, true, true,
+         "25% of original, height aspect ratio adjusted, resize watermark"},  // the defaults
+        {true, 0, 160, 120, false, false, "160 by 120"},
+        {false, 25, 0, 0, true, true, "<none>"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        GrabSettings settings(true);
-        c.edit(settings);
-        EXPECT_EQ(SummarizeSettings(settings, kCurrentDirectory).*c.text, c.expected);
+        GrabSettings s(true);
+        s.Thumbnail = {c.thumb, c.percent, c.width, c.height, c.aspect, c.wmSame};
+        EXPECT_EQ(Summary(s).thumbnail, c.text);
+    }
+}
+
+TEST(AboutSummary, Watermark) {
+    const std::string mark = ".\\marks\\mark.png";
+    const std::string longFile(250, 'm');
+    const struct {
+        bool on, stretch;
+        int percent, width, height;
+        bool aspect;
+        int style, corner;
+        std::string file, text;
+    } cases[] = {
+        {false, false, 0, 0, 0, true, 2, 3, mark, "<none>"},  // the defaults
+        {true, false, 0, 0, 0, true, 2, 3, mark, mark + ", not resized, bottom right corner"},
+        {true, false, 0, 0, 0, true, 2, 0, mark, mark + ", not resized, top left corner"},
+        {true, true, 50, 0, 0, false, 1, 3, mark,
+         mark + ", resize to 50% of original, tiled 2 by 3"},
+        {true, true, 0, 64, 32, true, 0, 3, mark,
+         mark + ", resize to 64 by 32, height aspect ratio adjusted, centered"},
+        // A hand-edited file's unknown placement puts no watermark on the
+        // grabs, and the summary says so.
+        {true, false, 0, 0, 0, true, 3, 3, mark, "<none>"},
+        {true, false, 0, 0, 0, true, 2, 4, mark, "<none>"},
+        {true, false, 0, 0, 0, true, 2, 3, longFile, longFile + ", not"},  // cut at 255
+    };
+    for (const auto& c : cases) {
+        GrabSettings s(true);
+        WatermarkSettings& w = s.Watermark;
+        w.Watermark = c.on;
+        w.Stretch = c.stretch;
+        w.Percent = c.percent;
+        w.Width = c.width;
+        w.Height = c.height;
+        w.Aspect = c.aspect;
+        w.Style = c.style;
+        w.Corner = c.corner;
+        w.Columns = 2;
+        w.Rows = 3;
+        CopyText(w.File, c.file.c_str());
+        EXPECT_EQ(Summary(s).watermark, c.text);
     }
 }

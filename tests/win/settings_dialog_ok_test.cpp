@@ -144,7 +144,7 @@ struct StandIns {
     BROWSEINFOA browse = {};
     std::string browseTitle;
     OPENFILENAMEA open = {};
-    std::string openTitle, openFilter, openFileBefore;
+    std::string openTitle, openFilter;
 };
 StandIns g_standIns;
 
@@ -167,7 +167,6 @@ BOOL WINAPI StandInOpen(LPOPENFILENAMEA request) {
     while (*end != '\0' || end[1] != '\0')
         ++end;
     g_standIns.openFilter.assign(request->lpstrFilter, end + 2);
-    g_standIns.openFileBefore = request->lpstrFile;
     if (g_standIns.cancel)
         return FALSE;
     CopyText(request->lpstrFile, request->nMaxFile, g_standIns.chosen.c_str());
@@ -306,26 +305,31 @@ TEST(SettingsPageButtons, PathsAreRelativeOnlyWhenTheDialogOpenedSoAsked) {
                                                                          : before);
             // What the dialogs were asked.
             if (row.button == IDC_BROWSE_DIR) {
-                EXPECT_EQ(g_standIns.browse.hwndOwner, open.dialog.hwnd);
                 EXPECT_EQ(g_standIns.browseTitle, TEXT_SELECT_FOLDER_TITLE);
                 EXPECT_EQ(g_standIns.browse.pidlRoot, nullptr);  // the desktop
                 EXPECT_EQ(g_standIns.browse.ulFlags, 0u);
-                EXPECT_EQ(g_standIns.browse.lpfn, nullptr);
             } else if (file) {
                 const OPENFILENAMEA& asked = g_standIns.open;
                 EXPECT_EQ(asked.lStructSize, kOpenFileNameSize);  // what Windows 98 takes
-                EXPECT_EQ(asked.hwndOwner, open.dialog.hwnd);
                 EXPECT_EQ(g_standIns.openTitle, TEXT_SELECT_WATERMARK_TITLE);
                 EXPECT_EQ(g_standIns.openFilter, WatermarkFilter(TEXT_ALL_SUPPORTED, true));
                 EXPECT_EQ(asked.Flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                                                           OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST));
-                EXPECT_EQ(asked.nMaxFile, static_cast<DWORD>(MAX_PATH));
-                EXPECT_EQ(asked.lpstrInitialDir, nullptr);
-                EXPECT_EQ(g_standIns.openFileBefore, "");
             }
         }
         RemoveDirectoryA("shots");
     }
     shell.SHBrowseForFolderA = realBrowse;
     comdlg.GetOpenFileNameA = realOpen;
+}
+
+TEST(SettingsPageButtons, ACurrentDirectoryTooLongForAPathIsNamedAsTheCurrentOne) {
+    IniScratch dir("deep");
+    GrabSettings settings = Loaded("[FileStore]\r\nDir=.\\\r\n", dir);
+    dir.Deepen(300);
+    OpenDialog open(settings);
+    EXPECT_EQ(open.Text(kPageStorage, IDC_STORE_DIR), ".\\");
+    open.Type(kPageStorage, IDC_STORE_DIR, "C:\\chosen");
+    open.Click(kPageStorage, IDC_CURRENT_DIR);
+    EXPECT_EQ(open.Text(kPageStorage, IDC_STORE_DIR), ".\\");
 }

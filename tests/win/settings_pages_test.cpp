@@ -182,6 +182,12 @@ TEST(SettingsPages, EdgesOfTheBindingRules) {
              EXPECT_EQ(p.Send(kPageStorage, IDC_EXT, CB_GETCOUNT), 5);
              EXPECT_STREQ(s.FileStore.Ext, "jpg");
          }},
+        {"an extension the list lacks selects nothing and is kept",
+         [](GrabSettings& s) { CopyText(s.FileStore.Ext, "webp"); }, nullptr,
+         [](const PageWindows& p, const GrabSettings& s) {
+             EXPECT_EQ(p.Send(kPageStorage, IDC_EXT, CB_GETCURSEL), CB_ERR);
+             EXPECT_STREQ(s.FileStore.Ext, "webp");
+         }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
