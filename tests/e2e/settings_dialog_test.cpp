@@ -46,12 +46,6 @@ int SettingsDialogCount() {
     return count;
 }
 
-bool FileSizeIs(const std::string& path, DWORD expected) {
-    WIN32_FILE_ATTRIBUTE_DATA data = {};
-    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
-           data.nFileSizeLow == expected;
-}
-
 }  // namespace
 
 TEST(SettingsDialog, FirstRunIntroductionLeadsToHelpAndEndsTheFirstRunEvenOnCancel) {
@@ -137,15 +131,14 @@ TEST(SettingsDialog, OkTakesEffectAtOnce) {
     DeleteFileA(link.c_str());
     // The next grab is of the whole screen.
     PressKeys({VK_LWIN, VK_F10});
-    const DWORD screenBytes =
-        54 + 4 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
-    EXPECT_TRUE(
-        WaitUntil([&] { return FileSizeIs(open.dir.FilePath("screencap_001.bmp"), screenBytes); }));
+    Bmp bmp;
+    ASSERT_TRUE(WaitForBmp(open.dir.FilePath("screencap_001.bmp"), bmp));
+    EXPECT_EQ(bmp.Width(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(bmp.Height(), GetSystemMetrics(SM_CYSCREEN));
 }
 
 TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab) {
-    testwin::DialogWithChild elsewhere(600, 150, 320, 240, testwin::kBlue, 60, 50, 100, 40,
-                                       testwin::kRed);
+    testwin::Scene elsewhere(600);
     Open open("Systray=0\r\n");
     ASSERT_NE(open.settings.dialog, nullptr);
     SetForegroundWindow(elsewhere.parent);

@@ -23,6 +23,7 @@ using testwin::DialogWithChild;
 using testwin::kBlue;
 using testwin::kRed;
 using testwin::Pump;
+using testwin::Scene;
 
 namespace {
 
@@ -30,11 +31,6 @@ namespace {
 GrabSettings g_settings(false);
 TrayIcon g_tray;
 ScreenGrab g_grab(g_settings, g_tray);
-
-// A dialog-like window at (200, 150), 320 x 240, with a 100 x 40 red child.
-struct Scene {
-    DialogWithChild windows{200, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed};
-};
 
 bool Grab(GrabType type, POINT at, bool fill = false) {
     SetCursorPos(at.x, at.y);
@@ -83,7 +79,7 @@ struct Dib32 {
 
 TEST(HotKeyGrab, EachTypeResolvesItsTargetAndRectangle) {
     Scene scene;
-    const POINT centre = scene.windows.ChildCentre();
+    const POINT centre = scene.ChildCentre();
     const RECT screen = {0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN),
                          GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     const struct {
@@ -91,9 +87,9 @@ TEST(HotKeyGrab, EachTypeResolvesItsTargetAndRectangle) {
         RECT expected;
         HWND target;
     } cases[] = {
-        {GrabType::Control, DialogWithChild::WindowRect(scene.windows.child), scene.windows.child},
-        {GrabType::ClientArea, scene.windows.ClientScreenRect(), scene.windows.parent},
-        {GrabType::Window, DialogWithChild::WindowRect(scene.windows.parent), scene.windows.parent},
+        {GrabType::Control, DialogWithChild::WindowRect(scene.child), scene.child},
+        {GrabType::ClientArea, scene.ClientScreenRect(), scene.parent},
+        {GrabType::Window, DialogWithChild::WindowRect(scene.parent), scene.parent},
         // Wine has no program-manager window: the desktop window stands in.
         {GrabType::Desktop, screen, GetDesktopWindow()},
         {GrabType::VirtualScreen, screen, GetDesktopWindow()},
@@ -118,7 +114,7 @@ TEST(HotKeyGrab, CopiesTheScreenPixelsWithAndWithoutBackgroundFill) {
     Scene scene;
     for (bool fill : {false, true}) {
         SCOPED_TRACE(fill ? "with fill" : "without fill");
-        ASSERT_TRUE(Grab(GrabType::ClientArea, scene.windows.ChildCentre(), fill));
+        ASSERT_TRUE(Grab(GrabType::ClientArea, scene.ChildCentre(), fill));
         HDC dc = g_grab.capturedImage.memoryDc.Get();
         EXPECT_EQ(GetPixel(dc, 5, 5), kBlue);
         EXPECT_EQ(GetPixel(dc, 60 + 50, 50 + 20), kRed);
@@ -130,7 +126,7 @@ TEST(HotKeyGrab, CopiesTheScreenPixelsWithAndWithoutBackgroundFill) {
 
 TEST(HotKeyGrab, ReleaseFreesTheContextAndTheBitmap) {
     Scene scene;
-    ASSERT_TRUE(Grab(GrabType::Control, scene.windows.ChildCentre()));
+    ASSERT_TRUE(Grab(GrabType::Control, scene.ChildCentre()));
     HDC dc = g_grab.capturedImage.memoryDc.Get();
     HBITMAP bitmap = g_grab.capturedImage.dibSection.Get();
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), bitmap);
@@ -145,9 +141,9 @@ TEST(ClipboardStore, TheClipboardTakesTheBitmapAndASecondStoreFindsNothing) {
     Scene scene;
     // Two presses before the first completion is handled: the second grab
     // replaces the first, and the first's store stores the second picture.
-    ASSERT_TRUE(Grab(GrabType::ClientArea, scene.windows.ChildCentre()));
+    ASSERT_TRUE(Grab(GrabType::ClientArea, scene.ChildCentre()));
     HBITMAP first = g_grab.capturedImage.dibSection.Get();
-    ASSERT_TRUE(Grab(GrabType::Control, scene.windows.ChildCentre()));
+    ASSERT_TRUE(Grab(GrabType::Control, scene.ChildCentre()));
     EXPECT_EQ(GetObjectType(first), 0u);
     HBITMAP second = g_grab.capturedImage.dibSection.Get();
 
@@ -209,8 +205,7 @@ TEST(ConcealedWindow, ARegionTheWindowRefusesIsDeleted) {
     Scene scene;
     // (What becomes of a region the window took is the system's business:
     // Wine deletes it at once, Windows when the window goes.)
-    EXPECT_TRUE(
-        SetWindowRegion(scene.windows.parent, GdiObject<HRGN>(CreateRectRgn(0, 0, 0, 0)), false));
+    EXPECT_TRUE(SetWindowRegion(scene.parent, GdiObject<HRGN>(CreateRectRgn(0, 0, 0, 0)), false));
     HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     DestroyWindow(gone);
@@ -221,7 +216,7 @@ TEST(ConcealedWindow, ARegionTheWindowRefusesIsDeleted) {
 
 TEST(GdiObjects, TwoHundredGrabsLeaveNoObjectBehind) {
     Scene scene;
-    const POINT centre = scene.windows.ChildCentre();
+    const POINT centre = scene.ChildCentre();
     SetCursorPos(centre.x, centre.y);
     Pump(100);
     char directory[MAX_PATH] = "";

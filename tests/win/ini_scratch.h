@@ -13,6 +13,12 @@
 #include <string>
 #include <vector>
 
+inline std::string CurrentDirectory() {
+    char path[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof path, path);
+    return path;
+}
+
 class IniScratch {
 public:
     explicit IniScratch(const char* tag = "ini") {
