@@ -124,19 +124,6 @@ TEST(HotKeyGrab, CopiesTheScreenPixelsWithAndWithoutBackgroundFill) {
     g_grab.ReleaseGrab();
 }
 
-TEST(HotKeyGrab, ReleaseFreesTheContextAndTheBitmap) {
-    Scene scene;
-    ASSERT_TRUE(Grab(GrabType::Control, scene.ChildCentre()));
-    HDC dc = g_grab.capturedImage.memoryDc.Get();
-    HBITMAP bitmap = g_grab.capturedImage.dibSection.Get();
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), bitmap);
-    EXPECT_TRUE(g_grab.ReleaseGrab());
-    EXPECT_EQ(GetObjectType(dc), 0u);
-    EXPECT_EQ(GetObjectType(bitmap), 0u);
-    EXPECT_FALSE(g_grab.capturedImage.HoldsPicture());
-    EXPECT_TRUE(g_grab.ReleaseGrab());  // releasing nothing is harmless
-}
-
 TEST(ClipboardStore, TheClipboardTakesTheBitmapAndASecondStoreFindsNothing) {
     Scene scene;
     // Two presses before the first completion is handled: the second grab
