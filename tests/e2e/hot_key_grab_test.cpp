@@ -28,23 +28,11 @@ std::string Ini(int snapType, bool storeFile, const std::string& more = "") {
            "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
 }
 
-// Pixelnook runs as on a Windows 98 without GDI+: gdiplus.dll fails to load,
-// so files are written as BMP by the program itself.
-struct Running {
-    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-
-    bool Start(const std::string& ini) {
-        return pixelnook.Start(dir, ini) && pixelnook.WaitForMainWindow() != nullptr;
-    }
-};
-
 }  // namespace
 
 TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
     Scene scene;
-    Running run;
+    BmpPixelnook run;
     run.dir.WriteFile("screencap_001.bmp", "x");
     run.dir.WriteFile("screencap_007.bmp", "x");
     ASSERT_TRUE(run.Start(Ini(0, true)));
@@ -61,7 +49,7 @@ TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
 
 TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     Scene scene;
-    Running run;
+    BmpPixelnook run;
     ASSERT_TRUE(run.Start(Ini(0, false)));
     const DWORD sequence = GetClipboardSequenceNumber();
     PressHotKeyAt(scene.ChildCentre());
@@ -78,7 +66,7 @@ TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
 
 TEST(CursorOverlay, ShowCursorDrawsTheCursorWhereTheMouseIs) {
     Scene scene;
-    Running run;
+    BmpPixelnook run;
     ASSERT_TRUE(run.Start(Ini(1, true, "ShowCursor=1\r\n")));
     const RECT client = scene.ClientScreenRect();
     PressHotKeyAt({client.left + 20, client.top + 20});
@@ -103,7 +91,7 @@ TEST(BackgroundFill, FillPaintsOutsideAnEllipticWindowOnWindows98) {
     DialogWithChild shaped(400, 300, 200, 120, kBlue, 150, 100, 10, 10, kRed);
     SetWindowRgn(shaped.parent, CreateEllipticRgn(0, 0, 200, 120), TRUE);
     Pump(300);
-    Running run;
+    BmpPixelnook run;
     ASSERT_TRUE(
         run.Start(Ini(2, true, "[BkgndFill]\r\nFill=1\r\nRed=0\r\nGreen=255\r\nBlue=0\r\n")));
     PressHotKeyAt({500, 360});
@@ -121,7 +109,7 @@ TEST(MainWindowKeys, EscapeAndTheSystemMenuExitEndTheProgramWithZero) {
     // Exit chosen from the system menu arrives as a system command.
     for (auto c : {std::pair<UINT, WPARAM>{WM_CHAR, VK_ESCAPE}, {WM_SYSCOMMAND, IDM_EXIT}}) {
         SCOPED_TRACE(c.first);
-        Running run;
+        BmpPixelnook run;
         ASSERT_TRUE(run.Start(Ini(2, true)));
         PostMessageA(run.pixelnook.WaitForMainWindow(), c.first, c.second, 0);
         DWORD exitCode = 99;

@@ -25,14 +25,10 @@ std::string Ini(const std::string& properties) {
            "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\n[Thumbnail]\r\nThumb=0\r\n";
 }
 
-// Pixelnook with its settings dialog open, as on a system without GDI+ (it
-// writes BMP files itself).
-struct Open {
-    explicit Open(const std::string& properties) : started(pixelnook.Start(dir, Ini(properties))) {}
+// Pixelnook with its settings dialog open, writing BMP files.
+struct Open : BmpPixelnook {
+    explicit Open(const std::string& properties) : started(Start(Ini(properties))) {}
 
-    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
     bool started;
     SettingsDialogView settings{pixelnook};
 };

@@ -71,20 +71,16 @@ bool NoGrabStored(const ScratchDir& dir) {
     return names.size() == 1 && names[0] == "Pixelnook.ini";
 }
 
-// Pixelnook set to grab areas into BMP files (as without GDI+).
-struct AreaSession {
+// Pixelnook set to grab areas into BMP files.
+struct AreaSession : BmpPixelnook {
     explicit AreaSession(const std::string& properties) {
-        started = pixelnook.Start(dir, Ini("StoreFile=1\r\n" + properties));
-        window = started ? pixelnook.WaitForMainWindow() : nullptr;
+        window =
+            Start(Ini("StoreFile=1\r\n" + properties)) ? pixelnook.WaitForMainWindow() : nullptr;
     }
     bool VisibleAt(RECT expected) {
         return WaitUntil([&] { return IsRect(window, expected); });
     }
 
-    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-    bool started = false;
     HWND window = nullptr;
 };
 

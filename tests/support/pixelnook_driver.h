@@ -103,6 +103,19 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = kDefaultTimeoutMs) {
     return true;
 }
 
+// Pixelnook as on a system without GDI+ (gdiplus.dll fails to load): it
+// writes its grabs as BMP files itself, which the tests read back.
+struct BmpPixelnook {
+    // Starts it in the folder and waits for its main window.
+    bool Start(const std::string& iniText) {
+        return pixelnook.Start(dir, iniText) && pixelnook.WaitForMainWindow() != nullptr;
+    }
+
+    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+};
+
 // The file's bytes ("" when there is no file).
 inline std::string ReadFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
