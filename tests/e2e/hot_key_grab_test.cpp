@@ -72,18 +72,31 @@ TEST(CursorOverlay, ShowCursorDrawsTheCursorWhereTheMouseIs) {
     PressHotKeyAt({client.left + 20, client.top + 20});
     Bmp bmp;
     ASSERT_TRUE(WaitForBmp(run.dir.FilePath("screencap_001.bmp"), bmp));
-    // The cursor's pixels are opaque (alpha 255); the screen copy's are not.
-    int nearTip = 0, farAway = 0;
+    // The cursor's pixels are opaque (alpha 255), the screen copy's are not:
+    // they are the arrow's black and white, inside its box placed by its
+    // hotspot, one of them at the tip.
+    ICONINFO arrow = {};
+    ASSERT_TRUE(GetIconInfo(LoadCursorA(nullptr, IDC_ARROW), &arrow));
+    DeleteObject(arrow.hbmMask);
+    DeleteObject(arrow.hbmColor);
+    const int32_t left = 20 - int32_t(arrow.xHotspot), top = 20 - int32_t(arrow.yHotspot);
+    int opaque = 0, coloured = 0, outside = 0, nearTip = 0;
     for (int32_t y = 0; y < bmp.Height(); ++y) {
         for (int32_t x = 0; x < bmp.Width(); ++x) {
-            if (bmp.Argb(x, y) >> 24 == 0xFF) {
-                nearTip += abs(x - 20) <= 3 && abs(y - 20) <= 3;
-                farAway += abs(x - 20) >= 32 || abs(y - 20) >= 32;
-            }
+            if (bmp.Argb(x, y) >> 24 != 0xFF)
+                continue;
+            ++opaque;
+            const COLORREF c = bmp.Pixel(x, y);
+            coloured += GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c);
+            outside += x < left || y < top || x >= left + GetSystemMetrics(SM_CXCURSOR) ||
+                       y >= top + GetSystemMetrics(SM_CYCURSOR);
+            nearTip += abs(x - 20) <= 2 && abs(y - 20) <= 2;
         }
     }
+    EXPECT_GT(opaque, 10);
+    EXPECT_EQ(coloured, 0);
+    EXPECT_EQ(outside, 0);
     EXPECT_GT(nearTip, 0);
-    EXPECT_EQ(farAway, 0);
 }
 
 TEST(BackgroundFill, FillPaintsOutsideAnEllipticWindowOnWindows98) {

@@ -1,7 +1,7 @@
 // The grab glue against the platform as Wine provides it: target resolution,
-// the screen copy, the handles a grab owns, the clipboard store, the cursor
-// overlay and the window region hand-over. (The BMP file's rows are read back
-// by the end-to-end area grab.)
+// the screen copy, the handles a grab owns, the clipboard store and the window
+// region hand-over. (The BMP file's rows are read back by the end-to-end area
+// grab, the cursor drawn into a grab by the end-to-end cursor grab.)
 #include <windows.h>
 
 #include <psapi.h>
@@ -14,7 +14,6 @@
 
 #include "base/handles_win.h"
 #include "capture/bmp_file_win.h"
-#include "capture/cursor_overlay_win.h"
 #include "capture/screen_grab_win.h"
 #include "resources/resource_ids.h"
 #include "tests/support/test_windows.h"
@@ -153,39 +152,6 @@ TEST(ClipboardStore, TheClipboardTakesTheBitmapAndASecondStoreFindsNothing) {
     EXPECT_EQ(description.bmWidth, 100);
     EXPECT_EQ(description.bmHeight, 40);
     CloseClipboard();
-}
-
-TEST(CursorOverlay, DrawsTheCursorOpaqueAtItsHotspot) {
-    Dib32 picture(64, 64);
-    unsigned char* pixels = picture.pixels;
-    for (int i = 0; i < 64 * 64; ++i) {
-        pixels[4 * i] = pixels[4 * i + 1] = pixels[4 * i + 2] = 0x80;
-        pixels[4 * i + 3] = 0;
-    }
-    DrawCursorImage(nullptr, picture.dc, POINT{20, 30});
-    GdiFlush();
-
-    ICONINFO icon = {};
-    ASSERT_TRUE(GetIconInfo(LoadCursorA(nullptr, IDC_ARROW), &icon));
-    DeleteObject(icon.hbmMask);
-    DeleteObject(icon.hbmColor);
-    int opaque = 0, outside = 0, nearHotspot = 0;
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const unsigned char* p = &pixels[4 * ((63 - y) * 64 + x)];
-            if (p[3] != 255)
-                continue;
-            ++opaque;
-            EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]);  // the arrow is black and white
-            const int cx = x - (20 - int(icon.xHotspot)), cy = y - (30 - int(icon.yHotspot));
-            outside += cx < 0 || cy < 0 || cx >= GetSystemMetrics(SM_CXCURSOR) ||
-                       cy >= GetSystemMetrics(SM_CYCURSOR);
-            nearHotspot += abs(x - 20) <= 2 && abs(y - 30) <= 2;
-        }
-    }
-    EXPECT_GT(opaque, 10);
-    EXPECT_EQ(outside, 0);
-    EXPECT_GT(nearHotspot, 0);
 }
 
 TEST(ConcealedWindow, ARegionTheWindowRefusesIsDeleted) {
