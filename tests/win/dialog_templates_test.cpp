@@ -1,8 +1,9 @@
 // The dialog resources as the program's module holds them: every template
 // opens with its title, pages fit the frame's placeholder, and what a person
 // would notice is right: the spins step their own box with numbers that read
-// back, and the password boxes hide what is typed. (That each control is
-// there is shown by the page tests, which fill and read every one.)
+// back, the arrows answer clicks and the password boxes hide what is typed.
+// (That each control is there is shown by the page tests, which fill and read
+// every one, and by the end-to-end settings tests.)
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +11,7 @@
 
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/system_functions_win.h"
@@ -25,12 +27,17 @@ struct Template {
     WORD id;
     const char* title;
     bool page;
-    std::vector<std::pair<int, int>> spins;  // each spin and the box it steps
-    std::vector<int> passwords;              // boxes that must hide their text
+    std::vector<std::pair<int, int>> spins;    // each spin and the box it steps
+    std::vector<std::pair<int, LONG>> styles;  // style bits a person relies on
 };
 
 const Template kTemplates[] = {
-    {IDD_SETTINGS, "Pixelnook Settings", false, {}, {}},
+    // The arrows answer clicks.
+    {IDD_SETTINGS,
+     "Pixelnook Settings",
+     false,
+     {},
+     {{IDC_UP_ARROW, SS_NOTIFY}, {IDC_DOWN_ARROW, SS_NOTIFY}}},
     {IDD_INTRO, "Pixelnook Introduction", false, {}, {}},
     {IDD_PAGE_GENERAL, "General", true, {}, {}},
     {IDD_PAGE_HOT_KEY, "Hot key", true, {}, {}},
@@ -58,7 +65,12 @@ const Template kTemplates[] = {
      {}},
     {IDD_PAGE_BACKFILLS, "Backfills", true, {}, {}},
     {IDD_PAGE_INFO, "Image info", true, {}, {}},
-    {IDD_PAGE_UPLOADS, "Uploads", true, {}, {IDC_UPLOAD_PASSWORD, IDC_UPLOAD_CONFIRM}},
+    // The password boxes hide what is typed.
+    {IDD_PAGE_UPLOADS,
+     "Uploads",
+     true,
+     {},
+     {{IDC_UPLOAD_PASSWORD, ES_PASSWORD}, {IDC_UPLOAD_CONFIRM, ES_PASSWORD}}},
     {IDD_PAGE_HELP, "Help", true, {}, {}},
     {IDD_PAGE_ABOUT, "About", true, {}, {}},
 };
@@ -75,7 +87,7 @@ SIZE Size(const RECT& rect) {
 
 }  // namespace
 
-TEST(DialogTemplates, EveryDialogOpensWithItsTitleAndItsSpinsAndPasswordBoxesWork) {
+TEST(DialogTemplates, EveryDialogOpensWithItsTitleAndWhatAPersonReliesOn) {
     // The list-view and up-down classes are registered by comctl32.
     void(WINAPI * initCommonControls)() = nullptr;
     ASSERT_TRUE(
@@ -117,8 +129,8 @@ TEST(DialogTemplates, EveryDialogOpensWithItsTitleAndItsSpinsAndPasswordBoxesWor
             EXPECT_EQ(GetDlgItemInt(window, buddy, &read, FALSE), 4096u);
             EXPECT_TRUE(read);
         }
-        for (int id : entry.passwords)
-            EXPECT_NE(GetWindowLongA(GetDlgItem(window, id), GWL_STYLE) & ES_PASSWORD, 0) << id;
+        for (const auto& [id, bits] : entry.styles)
+            EXPECT_EQ(GetWindowLongA(GetDlgItem(window, id), GWL_STYLE) & bits, bits) << id;
         if (window != frame)
             DestroyWindow(window);
     }
