@@ -125,7 +125,7 @@ TEST(SettingsOk, AChangeOnEveryPageIsWhatTheFileHoldsAfterOk) {
 
     // The protected password differs with every save: it is read back instead.
     auto saved = [&] {
-        return WithValue(ReadFile(dir.FilePath("Pixelnook.ini")), "Upload", "Password",
+        return WithValue(FileBytes(dir.FilePath("Pixelnook.ini")), "Upload", "Password",
                          "(protected)");
     };
     EXPECT_TRUE(WaitUntil([&] { return saved() == expected; })) << saved();

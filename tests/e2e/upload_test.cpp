@@ -44,8 +44,8 @@ TEST(FtpUploadAfterGrab, PictureAndThumbnailArriveAsStored) {
         std::string stored, received;
         EXPECT_TRUE(WaitUntil([&] {
             testwin::Pump(20);
-            stored = ftp::ReadFile(dir.FilePath(name));
-            received = ftp::ReadFile(ftp::Root() + "\\incoming\\" + name);
+            stored = FileBytes(dir.FilePath(name));
+            received = FileBytes(ftp::Root() + "\\incoming\\" + name);
             return !stored.empty() && received == stored;
         })) << name
             << ": " << stored.size() << " bytes stored, " << received.size() << " received";
@@ -65,12 +65,12 @@ TEST(FtpUploadAfterGrab, WithTheServerDownGrabsAreKeptAndTheNextOneWorks) {
         for (const char* name : {names[2 * grab], names[2 * grab + 1]}) {
             EXPECT_TRUE(WaitUntil([&] {
                 testwin::Pump(20);
-                return WholePng(ftp::ReadFile(dir.FilePath(name)));
+                return WholePng(FileBytes(dir.FilePath(name)));
             })) << name;
         }
     }
     // The first grab's upload was over before the second grab began.
     for (const char* name : {names[0], names[1]})
-        EXPECT_TRUE(WholePng(ftp::ReadFile(dir.FilePath(name)))) << name;
+        EXPECT_TRUE(WholePng(FileBytes(dir.FilePath(name)))) << name;
     EXPECT_EQ(pixelnook.Find("#32770"), nullptr);  // no message
 }

@@ -5,12 +5,11 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "tests/support/file_bytes.h"
 #include "tests/support/test_windows.h"
 
 namespace e2e {
@@ -116,11 +115,6 @@ struct BmpPixelnook {
     PixelnookProcess pixelnook;
 };
 
-// The file's bytes ("" when there is no file).
-inline std::string ReadFile(const std::string& path) {
-    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
-}
-
 // Moves the mouse there and presses Win+F10, keeping the test's windows painted.
 inline void PressHotKeyAt(POINT at) {
     SetCursorPos(at.x, at.y);
@@ -154,7 +148,7 @@ struct Bmp {
 inline bool WaitForBmp(const std::string& path, Bmp& bmp) {
     return WaitUntil([&] {
         testwin::Pump(20);
-        bmp.bytes = ReadFile(path);
+        bmp.bytes = FileBytes(path);
         return bmp.bytes.size() >= Bmp::kHeaderBytes && bmp.bytes.size() == bmp.U32(2);
     });
 }
