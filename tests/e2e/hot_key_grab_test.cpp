@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 
@@ -19,10 +17,9 @@ using testwin::DialogWithChild;
 using testwin::kBlue;
 using testwin::kRed;
 using testwin::Pump;
+using testwin::Scene;
 
 namespace {
-
-constexpr size_t kBmpHeaderBytes = 54;
 
 // more: further [Properties] keys, or further sections.
 std::string Ini(int snapType, bool storeFile, const std::string& more = "") {
@@ -31,70 +28,16 @@ std::string Ini(int snapType, bool storeFile, const std::string& more = "") {
            "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
 }
 
-// A BMP file as Pixelnook writes it: 32 bits per pixel, rows bottom-up.
-struct Bmp {
-    std::string bytes;
-
-    uint32_t U32(size_t at) const {
-        return uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8 | uint8_t(bytes[at + 2]) << 16 |
-               uint32_t(uint8_t(bytes[at + 3])) << 24;
-    }
-    int32_t Width() const { return static_cast<int32_t>(U32(18)); }
-    int32_t Height() const { return static_cast<int32_t>(U32(22)); }
-    // The pixel at (x, y) from the top-left, as 0xAARRGGBB.
-    uint32_t Argb(int32_t x, int32_t y) const {
-        return U32(kBmpHeaderBytes + 4 * (size_t(Height() - 1 - y) * size_t(Width()) + size_t(x)));
-    }
-    COLORREF Pixel(int32_t x, int32_t y) const {
-        const uint32_t argb = Argb(x, y);
-        return RGB(argb >> 16 & 0xFF, argb >> 8 & 0xFF, argb & 0xFF);
-    }
-};
-
-// Waits (keeping the test's windows painted) until the file is complete: as
-// long as its header says.
-bool WaitForBmp(const std::string& path, Bmp& bmp) {
-    return WaitUntil([&] {
-        Pump(20);
-        std::ifstream file(path, std::ios::binary);
-        bmp.bytes.assign(std::istreambuf_iterator<char>(file), {});
-        return bmp.bytes.size() >= kBmpHeaderBytes && bmp.bytes.size() == bmp.U32(2);
-    });
-}
-
-void PressAt(POINT at) {
-    SetCursorPos(at.x, at.y);
-    Pump(200);
-    PressKeys({VK_LWIN, VK_F10});
-}
-
-// A dialog-like window at (200, 150), 320 x 240, with a 100 x 40 red child.
-struct Scene {
-    DialogWithChild windows{200, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed};
-};
-
-// Pixelnook runs as on a Windows 98 without GDI+: gdiplus.dll fails to load,
-// so files are written as BMP by the program itself.
-struct Running {
-    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-
-    bool Start(const std::string& ini) {
-        return pixelnook.Start(dir, ini) && pixelnook.WaitForMainWindow() != nullptr;
-    }
-};
-
 }  // namespace
 
 TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
     Scene scene;
-    Running run;
+    BmpPixelnook run;
     run.dir.WriteFile("screencap_001.bmp", "x");
     run.dir.WriteFile("screencap_007.bmp", "x");
     ASSERT_TRUE(run.Start(Ini(0, true)));
     for (const char* name : {"screencap_008.bmp", "screencap_009.bmp"}) {
-        PressAt(scene.windows.ChildCentre());
+        PressHotKeyAt(scene.ChildCentre());
         Bmp bmp;
         ASSERT_TRUE(WaitForBmp(run.dir.FilePath(name), bmp)) << name;
         // The control under the mouse.
@@ -106,10 +49,10 @@ TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
 
 TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     Scene scene;
-    Running run;
+    BmpPixelnook run;
     ASSERT_TRUE(run.Start(Ini(0, false)));
     const DWORD sequence = GetClipboardSequenceNumber();
-    PressAt(scene.windows.ChildCentre());
+    PressHotKeyAt(scene.ChildCentre());
     ASSERT_TRUE(WaitUntil([&] {
         Pump(20);
         return GetClipboardSequenceNumber() != sequence && IsClipboardFormatAvailable(CF_BITMAP) &&
@@ -123,24 +66,37 @@ TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
 
 TEST(CursorOverlay, ShowCursorDrawsTheCursorWhereTheMouseIs) {
     Scene scene;
-    Running run;
+    BmpPixelnook run;
     ASSERT_TRUE(run.Start(Ini(1, true, "ShowCursor=1\r\n")));
-    const RECT client = scene.windows.ClientScreenRect();
-    PressAt({client.left + 20, client.top + 20});
+    const RECT client = scene.ClientScreenRect();
+    PressHotKeyAt({client.left + 20, client.top + 20});
     Bmp bmp;
     ASSERT_TRUE(WaitForBmp(run.dir.FilePath("screencap_001.bmp"), bmp));
-    // The cursor's pixels are opaque (alpha 255); the screen copy's are not.
-    int nearTip = 0, farAway = 0;
+    // The cursor's pixels are opaque (alpha 255), the screen copy's are not:
+    // they are the arrow's black and white, inside its box placed by its
+    // hotspot, one of them at the tip.
+    ICONINFO arrow = {};
+    ASSERT_TRUE(GetIconInfo(LoadCursorA(nullptr, IDC_ARROW), &arrow));
+    DeleteObject(arrow.hbmMask);
+    DeleteObject(arrow.hbmColor);
+    const int32_t left = 20 - int32_t(arrow.xHotspot), top = 20 - int32_t(arrow.yHotspot);
+    int opaque = 0, coloured = 0, outside = 0, nearTip = 0;
     for (int32_t y = 0; y < bmp.Height(); ++y) {
         for (int32_t x = 0; x < bmp.Width(); ++x) {
-            if (bmp.Argb(x, y) >> 24 == 0xFF) {
-                nearTip += abs(x - 20) <= 3 && abs(y - 20) <= 3;
-                farAway += abs(x - 20) >= 32 || abs(y - 20) >= 32;
-            }
+            if (bmp.Argb(x, y) >> 24 != 0xFF)
+                continue;
+            ++opaque;
+            const COLORREF c = bmp.Pixel(x, y);
+            coloured += GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c);
+            outside += x < left || y < top || x >= left + GetSystemMetrics(SM_CXCURSOR) ||
+                       y >= top + GetSystemMetrics(SM_CYCURSOR);
+            nearTip += abs(x - 20) <= 2 && abs(y - 20) <= 2;
         }
     }
+    EXPECT_GT(opaque, 10);
+    EXPECT_EQ(coloured, 0);
+    EXPECT_EQ(outside, 0);
     EXPECT_GT(nearTip, 0);
-    EXPECT_EQ(farAway, 0);
 }
 
 TEST(BackgroundFill, FillPaintsOutsideAnEllipticWindowOnWindows98) {
@@ -148,10 +104,10 @@ TEST(BackgroundFill, FillPaintsOutsideAnEllipticWindowOnWindows98) {
     DialogWithChild shaped(400, 300, 200, 120, kBlue, 150, 100, 10, 10, kRed);
     SetWindowRgn(shaped.parent, CreateEllipticRgn(0, 0, 200, 120), TRUE);
     Pump(300);
-    Running run;
+    BmpPixelnook run;
     ASSERT_TRUE(
         run.Start(Ini(2, true, "[BkgndFill]\r\nFill=1\r\nRed=0\r\nGreen=255\r\nBlue=0\r\n")));
-    PressAt({500, 360});
+    PressHotKeyAt({500, 360});
     Bmp bmp;
     ASSERT_TRUE(WaitForBmp(run.dir.FilePath("screencap_001.bmp"), bmp));
     ASSERT_EQ(bmp.Width(), 200);
@@ -166,7 +122,7 @@ TEST(MainWindowKeys, EscapeAndTheSystemMenuExitEndTheProgramWithZero) {
     // Exit chosen from the system menu arrives as a system command.
     for (auto c : {std::pair<UINT, WPARAM>{WM_CHAR, VK_ESCAPE}, {WM_SYSCOMMAND, IDM_EXIT}}) {
         SCOPED_TRACE(c.first);
-        Running run;
+        BmpPixelnook run;
         ASSERT_TRUE(run.Start(Ini(2, true)));
         PostMessageA(run.pixelnook.WaitForMainWindow(), c.first, c.second, 0);
         DWORD exitCode = 99;

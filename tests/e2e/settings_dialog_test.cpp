@@ -25,14 +25,10 @@ std::string Ini(const std::string& properties) {
            "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\n[Thumbnail]\r\nThumb=0\r\n";
 }
 
-// Pixelnook with its settings dialog open, as on a system without GDI+ (it
-// writes BMP files itself).
-struct Open {
-    explicit Open(const std::string& properties) : started(pixelnook.Start(dir, Ini(properties))) {}
+// Pixelnook with its settings dialog open, writing BMP files.
+struct Open : BmpPixelnook {
+    explicit Open(const std::string& properties) : started(Start(Ini(properties))) {}
 
-    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
     bool started;
     SettingsDialogView settings{pixelnook};
 };
@@ -44,12 +40,6 @@ int SettingsDialogCount() {
          (window = FindWindowExA(nullptr, window, "#32770", kSettingsTitle)) != nullptr;)
         ++count;
     return count;
-}
-
-bool FileSizeIs(const std::string& path, DWORD expected) {
-    WIN32_FILE_ATTRIBUTE_DATA data = {};
-    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
-           data.nFileSizeLow == expected;
 }
 
 }  // namespace
@@ -137,15 +127,14 @@ TEST(SettingsDialog, OkTakesEffectAtOnce) {
     DeleteFileA(link.c_str());
     // The next grab is of the whole screen.
     PressKeys({VK_LWIN, VK_F10});
-    const DWORD screenBytes =
-        54 + 4 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
-    EXPECT_TRUE(
-        WaitUntil([&] { return FileSizeIs(open.dir.FilePath("screencap_001.bmp"), screenBytes); }));
+    Bmp bmp;
+    ASSERT_TRUE(WaitForBmp(open.dir.FilePath("screencap_001.bmp"), bmp));
+    EXPECT_EQ(bmp.Width(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(bmp.Height(), GetSystemMetrics(SM_CYSCREEN));
 }
 
 TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab) {
-    testwin::DialogWithChild elsewhere(600, 150, 320, 240, testwin::kBlue, 60, 50, 100, 40,
-                                       testwin::kRed);
+    testwin::Scene elsewhere(600);
     Open open("Systray=0\r\n");
     ASSERT_NE(open.settings.dialog, nullptr);
     SetForegroundWindow(elsewhere.parent);

@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "base/os_version_win.h"
@@ -127,9 +125,8 @@ TEST(SettingsOk, AChangeOnEveryPageIsWhatTheFileHoldsAfterOk) {
 
     // The protected password differs with every save: it is read back instead.
     auto saved = [&] {
-        std::ifstream in(dir.FilePath("Pixelnook.ini"), std::ios::binary);
-        const std::string text{std::istreambuf_iterator<char>(in), {}};
-        return WithValue(text, "Upload", "Password", "(protected)");
+        return WithValue(FileBytes(dir.FilePath("Pixelnook.ini")), "Upload", "Password",
+                         "(protected)");
     };
     EXPECT_TRUE(WaitUntil([&] { return saved() == expected; })) << saved();
     GrabSettings read(false);

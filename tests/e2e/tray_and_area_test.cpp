@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,10 +14,10 @@
 #include "tests/support/test_windows.h"
 
 using namespace e2e;
-using testwin::DialogWithChild;
 using testwin::kBlue;
 using testwin::kRed;
 using testwin::Pump;
+using testwin::Scene;
 
 namespace {
 
@@ -67,44 +65,22 @@ bool IsRect(HWND window, RECT expected) {
     return IsWindowVisible(window) && EqualRect(&rect, &expected);
 }
 
-// The grab's pixel at (x, y) from the top-left of a 32-bit bottom-up BMP.
-COLORREF BmpPixel(const std::string& bmp, LONG width, LONG height, LONG x, LONG y) {
-    const size_t at = 54 + 4 * (size_t(height - 1 - y) * size_t(width) + size_t(x));
-    return RGB(uint8_t(bmp[at + 2]), uint8_t(bmp[at + 1]), uint8_t(bmp[at]));
-}
-
 // Whether the folder holds nothing but the settings file.
 bool NoGrabStored(const ScratchDir& dir) {
     const auto names = dir.List();
     return names.size() == 1 && names[0] == "Pixelnook.ini";
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void PressHotKey(POINT at) {
-    SetCursorPos(at.x, at.y);
-    Pump(100);
-    PressKeys({VK_LWIN, VK_F10});
-    Pump(300);
-}
-
-// Pixelnook set to grab areas into BMP files (as without GDI+).
-struct AreaSession {
+// Pixelnook set to grab areas into BMP files.
+struct AreaSession : BmpPixelnook {
     explicit AreaSession(const std::string& properties) {
-        started = pixelnook.Start(dir, Ini("StoreFile=1\r\n" + properties));
-        window = started ? pixelnook.WaitForMainWindow() : nullptr;
+        window =
+            Start(Ini("StoreFile=1\r\n" + properties)) ? pixelnook.WaitForMainWindow() : nullptr;
     }
     bool VisibleAt(RECT expected) {
         return WaitUntil([&] { return IsRect(window, expected); });
     }
 
-    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-    bool started = false;
     HWND window = nullptr;
 };
 
@@ -146,7 +122,7 @@ TEST(TrayIcon, ShownOnlyWithSystrayAndItsMenuEndsTheProgram) {
 
 TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
     // The red child covers the screen from (261, 201) to (361, 241).
-    DialogWithChild scene(200, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed);
+    Scene scene;
     // An ordinary window, so that the popup comes above it.
     SetWindowPos(scene.parent, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // With a taskbar button, which must survive every ending of an area grab.
@@ -162,15 +138,15 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
     };
 
     // A frame sized down to nothing: no grab, and the cursor comes back.
-    PressHotKey({300, 260});
+    PressHotKeyAt({300, 260});
     ASSERT_TRUE(area.VisibleAt({268, 228, 332, 292}));
     SetWindowPos(area.window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PressHotKey({310, 270});
+    PressHotKeyAt({310, 270});
     EXPECT_TRUE(cursorBackAt({310, 270})) << cursor.x << ", " << cursor.y;
 
     // Each first press starts afresh: 64 x 64 centred on the cursor. Dragged
     // by its inside, then sized by its bottom-right corner.
-    PressHotKey({300, 260});
+    PressHotKeyAt({300, 260});
     ASSERT_TRUE(area.VisibleAt({268, 228, 332, 292}));
     BYTE alpha = 0;
     EXPECT_TRUE(GetLayeredWindowAttributes(area.window, nullptr, &alpha, nullptr));
@@ -183,19 +159,14 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
 
     // Second press: exactly the area beneath the frame, the frame not in it,
     // the cursor back where it was, and the status title again.
-    PressHotKey({450, 350});
-    const std::string path = area.dir.FilePath("screencap_001.bmp");
-    std::string bmp;
-    ASSERT_TRUE(WaitUntil([&] {
-        Pump(20);
-        bmp = ReadFile(path);
-        return bmp.size() == 54 + 94 * 84 * 4;
-    }));
+    PressHotKeyAt({450, 350});
+    Bmp bmp;
+    ASSERT_TRUE(WaitForBmp(area.dir.FilePath("screencap_001.bmp"), bmp));
+    ASSERT_EQ(bmp.Width(), 94);
+    ASSERT_EQ(bmp.Height(), 84);
     for (LONG y = 0; y < 84; ++y) {
-        for (LONG x = 0; x < 94; ++x) {
-            const COLORREF expected = x < 73 && y < 23 ? kRed : kBlue;
-            ASSERT_EQ(BmpPixel(bmp, 94, 84, x, y), expected) << x << ", " << y;
-        }
+        for (LONG x = 0; x < 94; ++x)
+            ASSERT_EQ(bmp.Pixel(x, y), x < 73 && y < 23 ? kRed : kBlue) << x << ", " << y;
     }
     EXPECT_TRUE(cursorBackAt({450, 350})) << cursor.x << ", " << cursor.y;
     EXPECT_EQ(WindowText(area.window), std::string(kStatusText) + " - Pixelnook Beta 0.4.0");
@@ -203,13 +174,13 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
 
 TEST(AreaGrab, EscapeAbandonsItAndGivesUpTheKeyboard) {
     // The window the user was working in before placing the area.
-    DialogWithChild scene(600, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed);
+    Scene scene(600);
     SetForegroundWindow(scene.parent);
     AppDefault windows98("", "Version", "win98");
     AreaSession area("");
     ASSERT_NE(area.window, nullptr);
     HRGN region = CreateRectRgn(0, 0, 0, 0);
-    PressHotKey({300, 260});
+    PressHotKeyAt({300, 260});
     ASSERT_TRUE(area.VisibleAt({268, 228, 332, 292}));
     // Windows 98 has no layered windows: the popup is made whole by taking its
     // empty region away, and hidden again by an empty one.
@@ -229,6 +200,6 @@ TEST(AreaGrab, EscapeAbandonsItAndGivesUpTheKeyboard) {
     EXPECT_TRUE(NoGrabStored(area.dir));
     EXPECT_EQ(GetWindowRgn(area.window, region), NULLREGION);
     DeleteObject(region);
-    PressHotKey({500, 400});
+    PressHotKeyAt({500, 400});
     EXPECT_TRUE(area.VisibleAt({468, 368, 532, 432}));
 }

@@ -14,17 +14,6 @@ using namespace e2e;
 
 namespace {
 
-struct Scene {
-    testwin::DialogWithChild windows{200, 150, 320, 240, testwin::kBlue,
-                                     60,  50,  100, 40,  testwin::kRed};
-
-    void Grab() {
-        SetCursorPos(windows.ChildCentre().x, windows.ChildCentre().y);
-        testwin::Pump(200);
-        PressKeys({VK_LWIN, VK_F10});
-    }
-};
-
 // PNG grabs with thumbnails, sent to the server's "incoming". The password
 // "grab&send" as Windows 98 stores it: its bytes and a zero, in hex.
 std::string Ini(const char* server) {
@@ -45,18 +34,18 @@ bool WholePng(const std::string& bytes) {
 
 TEST(FtpUploadAfterGrab, PictureAndThumbnailArriveAsStored) {
     CreateDirectoryA((ftp::Root() + "\\incoming").c_str(), nullptr);
-    Scene scene;
+    testwin::Scene scene;
     ScratchDir dir;
     PixelnookProcess pixelnook;
     ASSERT_TRUE(pixelnook.Start(dir, Ini(ftp::kServer)));
     ASSERT_NE(pixelnook.WaitForMainWindow(), nullptr);
-    scene.Grab();
+    PressHotKeyAt(scene.ChildCentre());
     for (const char* name : {"screencap_001.png", "tscreencap_001.png"}) {
         std::string stored, received;
         EXPECT_TRUE(WaitUntil([&] {
             testwin::Pump(20);
-            stored = ftp::ReadFile(dir.FilePath(name));
-            received = ftp::ReadFile(ftp::Root() + "\\incoming\\" + name);
+            stored = FileBytes(dir.FilePath(name));
+            received = FileBytes(ftp::Root() + "\\incoming\\" + name);
             return !stored.empty() && received == stored;
         })) << name
             << ": " << stored.size() << " bytes stored, " << received.size() << " received";
@@ -64,7 +53,7 @@ TEST(FtpUploadAfterGrab, PictureAndThumbnailArriveAsStored) {
 }
 
 TEST(FtpUploadAfterGrab, WithTheServerDownGrabsAreKeptAndTheNextOneWorks) {
-    Scene scene;
+    testwin::Scene scene;
     ScratchDir dir;
     PixelnookProcess pixelnook;
     ASSERT_TRUE(pixelnook.Start(dir, Ini(ftp::kNoServer)));
@@ -72,16 +61,16 @@ TEST(FtpUploadAfterGrab, WithTheServerDownGrabsAreKeptAndTheNextOneWorks) {
     const char* const names[] = {"screencap_001.png", "tscreencap_001.png", "screencap_002.png",
                                  "tscreencap_002.png"};
     for (int grab = 0; grab < 2; ++grab) {
-        scene.Grab();
+        PressHotKeyAt(scene.ChildCentre());
         for (const char* name : {names[2 * grab], names[2 * grab + 1]}) {
             EXPECT_TRUE(WaitUntil([&] {
                 testwin::Pump(20);
-                return WholePng(ftp::ReadFile(dir.FilePath(name)));
+                return WholePng(FileBytes(dir.FilePath(name)));
             })) << name;
         }
     }
     // The first grab's upload was over before the second grab began.
     for (const char* name : {names[0], names[1]})
-        EXPECT_TRUE(WholePng(ftp::ReadFile(dir.FilePath(name)))) << name;
+        EXPECT_TRUE(WholePng(FileBytes(dir.FilePath(name)))) << name;
     EXPECT_EQ(pixelnook.Find("#32770"), nullptr);  // no message
 }

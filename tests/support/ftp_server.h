@@ -2,9 +2,9 @@
 #pragma once
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "tests/support/file_bytes.h"
 
 namespace ftp {
 
@@ -28,12 +28,9 @@ inline std::string ServerDir() {
 inline std::string Root() {
     return ServerDir() + "\\root";
 }  // what it received
-inline std::string ReadFile(const std::string& path) {
-    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
-}
 // Its debug log: a line per command received ("<- STOR name").
 inline std::string Log() {
-    return ReadFile(ServerDir() + "\\server.log");
+    return FileBytes(ServerDir() + "\\server.log");
 }
 
 }  // namespace ftp

@@ -4,9 +4,13 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "tests/support/file_bytes.h"
+#include "tests/support/test_windows.h"
 
 namespace e2e {
 
@@ -96,6 +100,57 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = kDefaultTimeoutMs) {
             return false;
     }
     return true;
+}
+
+// Pixelnook as on a system without GDI+ (gdiplus.dll fails to load): it
+// writes its grabs as BMP files itself, which the tests read back.
+struct BmpPixelnook {
+    // Starts it in the folder and waits for its main window.
+    bool Start(const std::string& iniText) {
+        return pixelnook.Start(dir, iniText) && pixelnook.WaitForMainWindow() != nullptr;
+    }
+
+    AppDefault noGdiplus{"DllOverrides", "gdiplus", ""};
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+};
+
+// Moves the mouse there and presses Win+F10, keeping the test's windows painted.
+inline void PressHotKeyAt(POINT at) {
+    SetCursorPos(at.x, at.y);
+    testwin::Pump(200);
+    PressKeys({VK_LWIN, VK_F10});
+}
+
+// A BMP file as Pixelnook writes it: 32 bits per pixel, rows bottom-up.
+struct Bmp {
+    static constexpr size_t kHeaderBytes = 54;
+    std::string bytes;
+
+    uint32_t U32(size_t at) const {
+        return uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8 | uint8_t(bytes[at + 2]) << 16 |
+               uint32_t(uint8_t(bytes[at + 3])) << 24;
+    }
+    int32_t Width() const { return static_cast<int32_t>(U32(18)); }
+    int32_t Height() const { return static_cast<int32_t>(U32(22)); }
+    // The pixel at (x, y) from the top-left, as 0xAARRGGBB.
+    uint32_t Argb(int32_t x, int32_t y) const {
+        return U32(kHeaderBytes + 4 * (size_t(Height() - 1 - y) * size_t(Width()) + size_t(x)));
+    }
+    COLORREF Pixel(int32_t x, int32_t y) const {
+        const uint32_t argb = Argb(x, y);
+        return RGB(argb >> 16 & 0xFF, argb >> 8 & 0xFF, argb & 0xFF);
+    }
+};
+
+// Waits (keeping the test's windows painted) until the file is complete: as
+// long as its header says.
+inline bool WaitForBmp(const std::string& path, Bmp& bmp) {
+    return WaitUntil([&] {
+        testwin::Pump(20);
+        bmp.bytes = FileBytes(path);
+        return bmp.bytes.size() >= Bmp::kHeaderBytes && bmp.bytes.size() == bmp.U32(2);
+    });
 }
 
 }  // namespace e2e

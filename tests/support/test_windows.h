@@ -86,4 +86,11 @@ private:
     HBRUSH brushes_[2] = {};
 };
 
+// The scene most grabs are taken of: a blue dialog-like window 320 x 240 at
+// (left, 150) holding a red 100 x 40 control at (60, 50) of its client area.
+struct Scene : DialogWithChild {
+    explicit Scene(int left = 200)
+        : DialogWithChild(left, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed) {}
+};
+
 }  // namespace testwin

@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "tests/support/file_bytes.h"
 
 inline bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -36,8 +36,7 @@ inline std::string RunShell(const std::string& script, const std::string& out) {
     CloseHandle(process.hProcess);
     for (int tries = 0; tries < 1200 && !Exists(out); ++tries)
         Sleep(50);
-    const std::string text(
-        std::istreambuf_iterator<char>(std::ifstream(out, std::ios::binary).rdbuf()), {});
+    const std::string text = FileBytes(out);
     DeleteFileA(out.c_str());
     return text;
 }

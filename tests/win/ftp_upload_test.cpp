@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "base/os_version_win.h"
 #include "settings/grab_settings.h"
 #include "tests/support/ftp_server.h"
@@ -57,7 +59,7 @@ TEST(FtpUpload, ResultCodesAndWhereTheFileLands) {
             continue;
         }
         const std::string stored = ftp::Root() + "\\" + row.storedAs;
-        EXPECT_EQ(ftp::ReadFile(stored), contents);
+        EXPECT_EQ(FileBytes(stored), contents);
         DeleteFileA(stored.c_str());
         EXPECT_NE(log.find(std::string("<- STOR ") + row.sentAs + "\n"), std::string::npos) << log;
         EXPECT_TRUE(log.find(std::string("<- ") + row.mode) != std::string::npos ||
@@ -77,6 +79,6 @@ TEST(FtpUpload, PortAndServiceOfTheSettingsChangeNothing) {
     settings.Load(GetOsVersionClass());
     UploadGrabFiles(settings, "", "tscreencap_001.png");
     const std::string stored = ftp::Root() + "\\tscreencap_001.png";
-    EXPECT_EQ(ftp::ReadFile(stored), "thumbnail");
+    EXPECT_EQ(FileBytes(stored), "thumbnail");
     DeleteFileA(stored.c_str());
 }

@@ -13,17 +13,12 @@
 #include "capture/gdiplus_available_win.h"
 #include "capture/gdiplus_save_win.h"
 #include "capture/image_steps_win.h"
+#include "tests/win/ini_scratch.h"
 #include "tests/win/store_test_support.h"
 
 namespace {
 
 constexpr uint32_t kGrey = 0xFF808080;
-
-std::string CurrentDirectory() {
-    char current[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof current, current);
-    return current;
-}
 
 // What the program handed GDI+, recorded by wrappers around the table's entries.
 struct SaveCall {

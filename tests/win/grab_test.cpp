@@ -1,7 +1,7 @@
 // The grab glue against the platform as Wine provides it: target resolution,
-// the screen copy, the handles a grab owns, the clipboard store, the cursor
-// overlay and the window region hand-over. (The BMP file's rows are read back
-// by the end-to-end area grab.)
+// the screen copy, the handles a grab owns, the clipboard store and the window
+// region hand-over. (The BMP file's rows are read back by the end-to-end area
+// grab, the cursor drawn into a grab by the end-to-end cursor grab.)
 #include <windows.h>
 
 #include <psapi.h>
@@ -14,7 +14,6 @@
 
 #include "base/handles_win.h"
 #include "capture/bmp_file_win.h"
-#include "capture/cursor_overlay_win.h"
 #include "capture/screen_grab_win.h"
 #include "resources/resource_ids.h"
 #include "tests/support/test_windows.h"
@@ -23,6 +22,7 @@ using testwin::DialogWithChild;
 using testwin::kBlue;
 using testwin::kRed;
 using testwin::Pump;
+using testwin::Scene;
 
 namespace {
 
@@ -30,11 +30,6 @@ namespace {
 GrabSettings g_settings(false);
 TrayIcon g_tray;
 ScreenGrab g_grab(g_settings, g_tray);
-
-// A dialog-like window at (200, 150), 320 x 240, with a 100 x 40 red child.
-struct Scene {
-    DialogWithChild windows{200, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed};
-};
 
 bool Grab(GrabType type, POINT at, bool fill = false) {
     SetCursorPos(at.x, at.y);
@@ -83,7 +78,7 @@ struct Dib32 {
 
 TEST(HotKeyGrab, EachTypeResolvesItsTargetAndRectangle) {
     Scene scene;
-    const POINT centre = scene.windows.ChildCentre();
+    const POINT centre = scene.ChildCentre();
     const RECT screen = {0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN),
                          GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     const struct {
@@ -91,9 +86,9 @@ TEST(HotKeyGrab, EachTypeResolvesItsTargetAndRectangle) {
         RECT expected;
         HWND target;
     } cases[] = {
-        {GrabType::Control, DialogWithChild::WindowRect(scene.windows.child), scene.windows.child},
-        {GrabType::ClientArea, scene.windows.ClientScreenRect(), scene.windows.parent},
-        {GrabType::Window, DialogWithChild::WindowRect(scene.windows.parent), scene.windows.parent},
+        {GrabType::Control, DialogWithChild::WindowRect(scene.child), scene.child},
+        {GrabType::ClientArea, scene.ClientScreenRect(), scene.parent},
+        {GrabType::Window, DialogWithChild::WindowRect(scene.parent), scene.parent},
         // Wine has no program-manager window: the desktop window stands in.
         {GrabType::Desktop, screen, GetDesktopWindow()},
         {GrabType::VirtualScreen, screen, GetDesktopWindow()},
@@ -118,7 +113,7 @@ TEST(HotKeyGrab, CopiesTheScreenPixelsWithAndWithoutBackgroundFill) {
     Scene scene;
     for (bool fill : {false, true}) {
         SCOPED_TRACE(fill ? "with fill" : "without fill");
-        ASSERT_TRUE(Grab(GrabType::ClientArea, scene.windows.ChildCentre(), fill));
+        ASSERT_TRUE(Grab(GrabType::ClientArea, scene.ChildCentre(), fill));
         HDC dc = g_grab.capturedImage.memoryDc.Get();
         EXPECT_EQ(GetPixel(dc, 5, 5), kBlue);
         EXPECT_EQ(GetPixel(dc, 60 + 50, 50 + 20), kRed);
@@ -128,26 +123,13 @@ TEST(HotKeyGrab, CopiesTheScreenPixelsWithAndWithoutBackgroundFill) {
     g_grab.ReleaseGrab();
 }
 
-TEST(HotKeyGrab, ReleaseFreesTheContextAndTheBitmap) {
-    Scene scene;
-    ASSERT_TRUE(Grab(GrabType::Control, scene.windows.ChildCentre()));
-    HDC dc = g_grab.capturedImage.memoryDc.Get();
-    HBITMAP bitmap = g_grab.capturedImage.dibSection.Get();
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), bitmap);
-    EXPECT_TRUE(g_grab.ReleaseGrab());
-    EXPECT_EQ(GetObjectType(dc), 0u);
-    EXPECT_EQ(GetObjectType(bitmap), 0u);
-    EXPECT_FALSE(g_grab.capturedImage.HoldsPicture());
-    EXPECT_TRUE(g_grab.ReleaseGrab());  // releasing nothing is harmless
-}
-
 TEST(ClipboardStore, TheClipboardTakesTheBitmapAndASecondStoreFindsNothing) {
     Scene scene;
     // Two presses before the first completion is handled: the second grab
     // replaces the first, and the first's store stores the second picture.
-    ASSERT_TRUE(Grab(GrabType::ClientArea, scene.windows.ChildCentre()));
+    ASSERT_TRUE(Grab(GrabType::ClientArea, scene.ChildCentre()));
     HBITMAP first = g_grab.capturedImage.dibSection.Get();
-    ASSERT_TRUE(Grab(GrabType::Control, scene.windows.ChildCentre()));
+    ASSERT_TRUE(Grab(GrabType::Control, scene.ChildCentre()));
     EXPECT_EQ(GetObjectType(first), 0u);
     HBITMAP second = g_grab.capturedImage.dibSection.Get();
 
@@ -172,45 +154,11 @@ TEST(ClipboardStore, TheClipboardTakesTheBitmapAndASecondStoreFindsNothing) {
     CloseClipboard();
 }
 
-TEST(CursorOverlay, DrawsTheCursorOpaqueAtItsHotspot) {
-    Dib32 picture(64, 64);
-    unsigned char* pixels = picture.pixels;
-    for (int i = 0; i < 64 * 64; ++i) {
-        pixels[4 * i] = pixels[4 * i + 1] = pixels[4 * i + 2] = 0x80;
-        pixels[4 * i + 3] = 0;
-    }
-    DrawCursorImage(nullptr, picture.dc, POINT{20, 30});
-    GdiFlush();
-
-    ICONINFO icon = {};
-    ASSERT_TRUE(GetIconInfo(LoadCursorA(nullptr, IDC_ARROW), &icon));
-    DeleteObject(icon.hbmMask);
-    DeleteObject(icon.hbmColor);
-    int opaque = 0, outside = 0, nearHotspot = 0;
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const unsigned char* p = &pixels[4 * ((63 - y) * 64 + x)];
-            if (p[3] != 255)
-                continue;
-            ++opaque;
-            EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]);  // the arrow is black and white
-            const int cx = x - (20 - int(icon.xHotspot)), cy = y - (30 - int(icon.yHotspot));
-            outside += cx < 0 || cy < 0 || cx >= GetSystemMetrics(SM_CXCURSOR) ||
-                       cy >= GetSystemMetrics(SM_CYCURSOR);
-            nearHotspot += abs(x - 20) <= 2 && abs(y - 30) <= 2;
-        }
-    }
-    EXPECT_GT(opaque, 10);
-    EXPECT_EQ(outside, 0);
-    EXPECT_GT(nearHotspot, 0);
-}
-
 TEST(ConcealedWindow, ARegionTheWindowRefusesIsDeleted) {
     Scene scene;
     // (What becomes of a region the window took is the system's business:
     // Wine deletes it at once, Windows when the window goes.)
-    EXPECT_TRUE(
-        SetWindowRegion(scene.windows.parent, GdiObject<HRGN>(CreateRectRgn(0, 0, 0, 0)), false));
+    EXPECT_TRUE(SetWindowRegion(scene.parent, GdiObject<HRGN>(CreateRectRgn(0, 0, 0, 0)), false));
     HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     DestroyWindow(gone);
@@ -221,7 +169,7 @@ TEST(ConcealedWindow, ARegionTheWindowRefusesIsDeleted) {
 
 TEST(GdiObjects, TwoHundredGrabsLeaveNoObjectBehind) {
     Scene scene;
-    const POINT centre = scene.windows.ChildCentre();
+    const POINT centre = scene.ChildCentre();
     SetCursorPos(centre.x, centre.y);
     Pump(100);
     char directory[MAX_PATH] = "";

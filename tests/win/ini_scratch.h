@@ -9,9 +9,16 @@
 #include <windows.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "tests/support/file_bytes.h"
+
+inline std::string CurrentDirectory() {
+    char path[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof path, path);
+    return path;
+}
 
 class IniScratch {
 public:
@@ -56,9 +63,7 @@ public:
         std::ofstream(name, std::ios::binary) << text;
     }
     // The file's bytes as they are on disk ("" when there is no file).
-    static std::string Read(const std::string& name = "Pixelnook.ini") {
-        return {std::istreambuf_iterator<char>(std::ifstream(name, std::ios::binary).rdbuf()), {}};
-    }
+    static std::string Read(const std::string& name = "Pixelnook.ini") { return FileBytes(name); }
 
 private:
     char previous_[MAX_PATH] = "";

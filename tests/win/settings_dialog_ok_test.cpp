@@ -173,12 +173,6 @@ BOOL WINAPI StandInOpen(LPOPENFILENAMEA request) {
     return TRUE;
 }
 
-std::string CurrentDirectory() {
-    char path[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof path, path);
-    return path;
-}
-
 }  // namespace
 
 TEST(SettingsDialogOk, ThePasswordBoxesDecideWhatIsStored) {

@@ -70,12 +70,6 @@ private:
     HWND frame_ = nullptr;
 };
 
-std::string CurrentDirectory() {
-    char path[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof path, path);
-    return path;
-}
-
 }  // namespace
 
 TEST(SettingsPages, EveryPageFieldIsFilledAndReadBack) {
