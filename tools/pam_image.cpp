@@ -40,6 +40,17 @@ bool ReadPam(std::istream& in, GeneratedImage& image, std::string& error) {
         error = "need TUPLTYPE RGB or RGB_ALPHA, MAXVAL 255 and a size";
         return false;
     }
+    // The header's size is believed only as far as the file holds its pixels:
+    // a damaged header must not have the reader ask for gigabytes first.
+    const std::streampos start = in.tellg();
+    in.seekg(0, std::ios::end);
+    const std::streamoff available = in.tellg() - start;
+    in.seekg(start);
+    if (start < 0 || available < 0 ||
+        uint64_t(available) / (uint64_t(width) * uint64_t(depth)) < uint64_t(height)) {
+        error = "truncated pixel data";
+        return false;
+    }
     image.width = width;
     image.height = height;
     image.pixels.resize(size_t(width) * size_t(height));

@@ -8,6 +8,7 @@
 
 #include "bench/test_images.h"
 
-// False, with a reason in error, for anything but such a picture.
+// False, with a reason in error, for anything but such a picture; nothing is
+// allocated for pixels the stream does not hold (it must be seekable).
 bool ReadPam(std::istream& in, GeneratedImage& image, std::string& error);
 bool WritePam(std::ostream& out, const GeneratedImage& image);
