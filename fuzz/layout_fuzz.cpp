@@ -3,6 +3,8 @@
 // the target, and a thumbnail is never of negative size.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstring>
+
 #include "capture/thumbnail_size.h"
 #include "imaging/watermark_layout.h"
 
@@ -16,8 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         *field =
             in.ConsumeBool() ? in.ConsumeIntegralInRange(-2, 4) : in.ConsumeIntegral<int32_t>();
     }
-    s.HOffset = in.ConsumeFloatingPoint<float>();
-    s.VOffset = in.ConsumeFloatingPoint<float>();
+    // Any float a text may give, infinities and NaN included.
+    for (float* offset : {&s.HOffset, &s.VOffset}) {
+        const uint32_t bits = in.ConsumeIntegral<uint32_t>();
+        memcpy(offset, &bits, sizeof bits);
+    }
     // A grab of at most 1024 x 1024 keeps the tiles shown per run to a million.
     const Size target{in.ConsumeIntegralInRange(1, 1024), in.ConsumeIntegralInRange(1, 1024)};
     const Size reference{in.ConsumeIntegral<int32_t>(), in.ConsumeIntegral<int32_t>()};
