@@ -64,7 +64,9 @@ uint32_t Octree::NewNode(int32_t level) {
         At(node) = OctreeNode();
     } else {
         if ((poolEnd >> kChunkBits) >= chunks.size()) {
-            chunks.emplace_back(new OctreeNode[kChunkMask + 1]);
+            // Owned before the list grows: the list's growth can fail too, and a
+            // chunk held only by a raw pointer would then be lost.
+            chunks.push_back(std::make_unique<OctreeNode[]>(kChunkMask + 1));
         }
         node = poolEnd++;
     }

@@ -16,7 +16,6 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,6 +24,7 @@
 #include "imaging/fixed_palettes.h"
 #include "imaging/median_cut.h"
 #include "imaging/octree.h"
+#include "tools/pam_image.h"
 
 namespace {
 
@@ -39,79 +39,6 @@ int Usage() {
                  "[--fill R,G,B] IN.pam OUT_PREFIX\n"
                  "       pixelnook-tool make-image screen|photo OUT.pam\n");
     return 2;
-}
-
-bool ReadPam(const char* path, GeneratedImage& image, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open input";
-        return false;
-    }
-    std::string line;
-    if (!std::getline(in, line) || line != "P7") {
-        error = "not a PAM (P7) file";
-        return false;
-    }
-    int32_t width = -1, height = -1, depth = -1, maxval = -1;
-    std::string tupleType;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        if (line == "ENDHDR") {
-            break;
-        }
-        std::istringstream fields(line);
-        std::string key;
-        fields >> key;
-        if (key == "WIDTH") {
-            fields >> width;
-        } else if (key == "HEIGHT") {
-            fields >> height;
-        } else if (key == "DEPTH") {
-            fields >> depth;
-        } else if (key == "MAXVAL") {
-            fields >> maxval;
-        } else if (key == "TUPLTYPE") {
-            fields >> tupleType;
-        }
-    }
-    const bool rgba = tupleType == "RGB_ALPHA" && depth == 4;
-    const bool rgb = tupleType == "RGB" && depth == 3;
-    if (width <= 0 || height <= 0 || maxval != 255 || !(rgba || rgb)) {
-        error = "need TUPLTYPE RGB or RGB_ALPHA, MAXVAL 255 and a size";
-        return false;
-    }
-    image.width = width;
-    image.height = height;
-    image.pixels.resize(size_t(width) * size_t(height));
-    std::vector<uint8_t> raw(size_t(width) * size_t(depth));  // one row at a time
-    for (int32_t y = 0; y < height; ++y) {
-        if (!in.read(reinterpret_cast<char*>(raw.data()), std::streamsize(raw.size()))) {
-            error = "truncated pixel data";
-            return false;
-        }
-        Argb* row = &image.pixels[size_t(y) * size_t(width)];
-        for (int32_t x = 0; x < width; ++x) {
-            const uint8_t* p = &raw[size_t(x) * size_t(depth)];
-            row[x] = MakeArgb(rgba ? p[3] : 255, p[0], p[1], p[2]);
-        }
-    }
-    return true;
-}
-
-bool WritePam(const char* path, const GeneratedImage& image) {
-    std::ofstream out(path, std::ios::binary);
-    out << "P7\nWIDTH " << image.width << "\nHEIGHT " << image.height
-        << "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
-    std::vector<uint8_t> raw;
-    raw.reserve(image.pixels.size() * 4);
-    for (Argb p : image.pixels) {
-        raw.insert(raw.end(), {uint8_t(RedOfArgb(p)), uint8_t(GreenOfArgb(p)),
-                               uint8_t(BlueOfArgb(p)), uint8_t(AlphaOf(p))});
-    }
-    out.write(reinterpret_cast<const char*>(raw.data()), std::streamsize(raw.size()));
-    return bool(out);
 }
 
 bool ParseFill(const char* text, Colorref& fill) {
@@ -149,8 +76,9 @@ int Reduce(int argc, char** argv) {
         return Usage();
     }
     GeneratedImage image;
-    std::string error;
-    if (!ReadPam(positional[0], image, error)) {
+    std::ifstream in(positional[0], std::ios::binary);
+    std::string error = "cannot open input";
+    if (!in || !ReadPam(in, image, error)) {
         std::fprintf(stderr, "pixelnook-tool: %s: %s\n", positional[0], error.c_str());
         return 1;
     }
@@ -230,7 +158,8 @@ int MakeImage(int argc, char** argv) {
     } else {
         return Usage();
     }
-    if (!WritePam(argv[1], image)) {
+    std::ofstream out(argv[1], std::ios::binary);
+    if (!WritePam(out, image)) {
         std::fprintf(stderr, "pixelnook-tool: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -64,7 +64,10 @@ void operator delete[](void* p, size_t) noexcept {
 
 TEST(ReductionMemory, OutOfMemoryIsReportedAndTheImageKept) {
     // The reducers are made before the budget starts: only the reduction runs short.
-    OctreeReducer starvedOctree(false, 0, 255, 8), octree(false, 0, 255, 8);
+    OctreeReducer starvedOctree(false, 0, 255, 8), octree(false, 0, 255, 8),
+        chunkOctree(false, 0, 255, 8);
+    // One chunk of the octree's node pool (65536 nodes).
+    const long long chunk = sizeof(OctreeNode) << 16;
     WebSafeReducer webSafe(false, 0);
     const struct {
         const char* what;
@@ -74,6 +77,7 @@ TEST(ReductionMemory, OutOfMemoryIsReportedAndTheImageKept) {
     } cases[] = {
         {"octree, far less than the tree needs", &starvedOctree, 64 * 1024, false},
         {"octree with enough memory", &octree, 64 * 1024 * 1024, true},
+        {"octree: a new pool chunk, then no room to list it", &chunkOctree, chunk, false},
         {"median cut without room for its 512 KB histogram", nullptr, 256 * 1024, false},
         {"the palette cache cannot grow", &webSafe, 4 * 1024, false},
     };
