@@ -313,8 +313,9 @@ bool WaitForStore(const std::string& file, DWORD clipboardBefore) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < kStoreTimeoutMs;) {
         PumpFor(20);
         if (file == "-") {
+            // Closed again: the store has put everything there.
             if (GetClipboardSequenceNumber() != clipboardBefore &&
-                IsClipboardFormatAvailable(CF_DIB)) {
+                GetOpenClipboardWindow() == nullptr && IsClipboardFormatAvailable(CF_DIB)) {
                 return true;
             }
             continue;
