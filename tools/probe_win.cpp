@@ -422,8 +422,9 @@ bool WaitForStore(const std::string& file, DWORD clipboardBefore) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < kStoreTimeoutMs;) {
         PumpFor(20);
         if (file == "-") {
+            // Closed again: the store has put everything there.
             if (GetClipboardSequenceNumber() != clipboardBefore &&
-                IsClipboardFormatAvailable(CF_DIB)) {
+                GetOpenClipboardWindow() == nullptr && IsClipboardFormatAvailable(CF_DIB)) {
                 return true;
             }
             continue;
@@ -469,11 +470,17 @@ int Grabs(int count, int every, const std::string& file, bool area) {
         const DWORD clipboardBefore = GetClipboardSequenceNumber();
         bool pressed = true;
         if (area) {
-            PressHotKey();
+            // The first press shows the popup and the second takes it. A popup
+            // already shown is taken as it is, so that a press that was lost
+            // cannot put the two out of step for the rest of the run.
+            if (!IsWindowVisible(mainWindow)) {
+                PressHotKey();
+            }
             pressed = WaitForAreaPopup(mainWindow);
         }
-        PressHotKey();
-        if (pressed && WaitForStore(file, clipboardBefore)) {
+        if (!pressed) {
+            fprintf(stderr, "pixelnook-probe: grab %d: no area popup appeared\n", grab);
+        } else if (PressHotKey() == 0 && WaitForStore(file, clipboardBefore)) {
             ++stored;
         } else {
             fprintf(stderr, "pixelnook-probe: grab %d was not stored\n", grab);
