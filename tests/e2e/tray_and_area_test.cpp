@@ -14,6 +14,7 @@
 #include "tests/support/test_windows.h"
 
 using namespace e2e;
+using testwin::DialogWithChild;
 using testwin::kBlue;
 using testwin::kRed;
 using testwin::Pump;
@@ -28,17 +29,6 @@ std::string Ini(const std::string& properties) {
            "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
 }
 
-// One mouse event at a point of the screen, as the mouse itself reports it.
-void Mouse(DWORD flags, POINT at) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    Pump(50);
-}
-
 // Presses the left button at one point and lets go at another, moving the
 // mouse there in small steps as a hand would.
 void Drag(POINT from, POINT to) {
@@ -51,17 +41,11 @@ void Drag(POINT from, POINT to) {
     Pump(200);
 }
 
-RECT WindowRect(HWND window) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 // Keeps the test's own windows answering meanwhile: showing the popup sends
 // them activation messages and waits for the answers.
 bool IsRect(HWND window, RECT expected) {
     Pump(20);
-    const RECT rect = WindowRect(window);
+    const RECT rect = DialogWithChild::WindowRect(window);
     return IsWindowVisible(window) && EqualRect(&rect, &expected);
 }
 
@@ -108,7 +92,7 @@ TEST(TrayIcon, ShownOnlyWithSystrayAndItsMenuEndsTheProgram) {
         ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before; }));
         PostMessageA(icon.hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before + 1; }));
-        const RECT shown = WindowRect(TrayIcons().back());
+        const RECT shown = DialogWithChild::WindowRect(TrayIcons().back());
         const POINT centre = {(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
         Mouse(MOUSEEVENTF_RIGHTDOWN, centre);
         Mouse(MOUSEEVENTF_RIGHTUP, centre);

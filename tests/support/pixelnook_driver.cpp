@@ -141,17 +141,20 @@ void PressKeys(std::initializer_list<WORD> keys) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void Mouse(DWORD flags, POINT at) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    testwin::Pump(50);
+}
+
 void ClickAt(POINT at) {
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
+    Mouse(0, at);
+    Mouse(MOUSEEVENTF_LEFTDOWN, at);
+    Mouse(MOUSEEVENTF_LEFTUP, at);
 }
 
 }  // namespace e2e

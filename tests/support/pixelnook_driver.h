@@ -89,7 +89,10 @@ std::vector<HWND> TrayIcons();
 // as a person would: PressKeys({VK_LWIN, VK_F10}).
 void PressKeys(std::initializer_list<WORD> keys);
 
-// A left click at a point of the screen, through SendInput.
+// One mouse event at a point of the screen, as the mouse itself reports it
+// (through SendInput), keeping the test's windows painted.
+void Mouse(DWORD flags, POINT at);
+// A left click there.
 void ClickAt(POINT at);
 
 // Polls until the condition holds or the time runs out.

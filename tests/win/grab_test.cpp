@@ -13,10 +13,9 @@
 #include <vector>
 
 #include "base/handles_win.h"
-#include "capture/bmp_file_win.h"
 #include "capture/screen_grab_win.h"
-#include "resources/resource_ids.h"
 #include "tests/support/test_windows.h"
+#include "tests/win/store_test_support.h"
 
 using testwin::DialogWithChild;
 using testwin::kBlue;
@@ -52,27 +51,6 @@ DWORD CountGdiObjects() {
     }
     return live;
 }
-
-// A 32-bit bottom-up DIB section selected into a memory DC.
-struct Dib32 {
-    Dib32(int width, int height) {
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous = SelectObject(dc, bitmap);
-        pixels = static_cast<unsigned char*>(bits);
-    }
-    ~Dib32() {
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;
-    unsigned char* pixels = nullptr;
-};
 
 }  // namespace
 
@@ -167,40 +145,30 @@ TEST(ConcealedWindow, ARegionTheWindowRefusesIsDeleted) {
     EXPECT_EQ(GetObjectType(refused), 0u);
 }
 
-TEST(GdiObjects, TwoHundredGrabsLeaveNoObjectBehind) {
+// Its own storage folder, and the grabs of the test windows.
+class GdiObjects : public StoreTest {};
+
+TEST_F(GdiObjects, TwoHundredGrabsLeaveNoObjectBehind) {
     Scene scene;
-    const POINT centre = scene.ChildCentre();
-    SetCursorPos(centre.x, centre.y);
+    SetCursorPos(scene.ChildCentre().x, scene.ChildCentre().y);
     Pump(100);
-    char directory[MAX_PATH] = "";
-    GetTempPathA(sizeof directory, directory);
-    const std::string folder = directory;
     // A watermark beside the grabs (a relative mark is found in the storage folder).
-    Dib32 mark(8, 4);
-    BitmapHeader header;
-    ASSERT_TRUE(MakeBitmapInfo(mark.bitmap, header));
-    ASSERT_TRUE(
-        WriteBmpFile((folder + "gdi-count-mark.bmp").c_str(), header, mark.bitmap, mark.dc));
+    RunShell("/usr/bin/convert -size 8x4 xc:lime 'BMP3:" + UnixPath(In("mark.bmp")) + "'",
+             In("convert"));
     for (bool storeFile : {false, true}) {
         SCOPED_TRACE(storeFile ? "JPEG file with thumbnail and watermark" : "clipboard store");
-        GrabSettings options(true);  // JPEG and its thumbnail
+        GrabSettings options = Settings("jpg");  // with its thumbnail
         options.Properties.StoreFile = storeFile;
-        snprintf(options.FileStore.Dir, sizeof options.FileStore.Dir, "%s", directory);
-        snprintf(options.FileStore.Name, sizeof options.FileStore.Name, "gdi-count-");
-        options.FileStore.Digits = 0;  // one file, written over and over
         options.Watermark.Watermark = true;
-        snprintf(options.Watermark.File, sizeof options.Watermark.File, "gdi-count-mark.bmp");
+        snprintf(options.Watermark.File, sizeof options.Watermark.File, "mark.bmp");
         // Cursor and background fill on: every object a grab can make is made.
         auto grabAndStore = [&] {
             bool alphaFilled = false;
-            ASSERT_TRUE(
-                g_grab.TakeGrab(GrabType::Window, true, true, RGB(255, 0, 255), alphaFilled));
-            char picture[MAX_PATH] = "";
-            char thumbnail[MAX_PATH] = "";
-            g_grab.StoreGrab(options, alphaFilled, picture, thumbnail);
-            g_grab.ReleaseGrab();
+            ASSERT_TRUE(grab.TakeGrab(GrabType::Window, true, true, RGB(255, 0, 255), alphaFilled));
+            Store(options, alphaFilled);
+            grab.ReleaseGrab();
         };
-        for (int grab = 0; grab < 10; ++grab)
+        for (int i = 0; i < 10; ++i)
             grabAndStore();
         const DWORD after10 = CountGdiObjects();
         PROCESS_MEMORY_COUNTERS_EX memory = {};
@@ -208,7 +176,7 @@ TEST(GdiObjects, TwoHundredGrabsLeaveNoObjectBehind) {
                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
         const SIZE_T privateBefore = memory.PagefileUsage;
         EXPECT_GT(after10, 0u);
-        for (int grab = 0; grab < 200; ++grab)
+        for (int i = 0; i < 200; ++i)
             grabAndStore();
         EXPECT_EQ(CountGdiObjects(), after10);
         GetProcessMemoryInfo(GetCurrentProcess(),
@@ -217,11 +185,6 @@ TEST(GdiObjects, TwoHundredGrabsLeaveNoObjectBehind) {
         // usage, which Wine fills) over the 200 grabs.
         printf("private bytes: %zu KiB after 10 grabs, %zu KiB after 210\n", privateBefore / 1024,
                SIZE_T(memory.PagefileUsage) / 1024);
-        if (storeFile) {
-            EXPECT_NE(GetFileAttributesA((folder + "tgdi-count-.jpg").c_str()),
-                      INVALID_FILE_ATTRIBUTES);
-        }
+        EXPECT_EQ(Exists(In("tscreencap_.jpg")), storeFile);
     }
-    for (const char* name : {"gdi-count-.jpg", "tgdi-count-.jpg", "gdi-count-mark.bmp"})
-        DeleteFileA((folder + name).c_str());
 }
