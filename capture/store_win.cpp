@@ -25,6 +25,20 @@ namespace {
 
 constexpr char kWrittenWithoutGdiplus[] = "bmp";
 constexpr char kThumbnailLetter[] = "t";
+// Another program (a clipboard viewer, the system's own clipboard service)
+// may hold the clipboard open for a moment; a grab waits up to a second for it.
+constexpr int kClipboardAttempts = 20;
+constexpr DWORD kClipboardRetryMs = 50;
+
+bool OpenClipboardWhenFree(HWND owner) {
+    for (int attempt = 1; !OpenClipboard(owner); ++attempt) {
+        if (attempt == kClipboardAttempts) {
+            return false;
+        }
+        Sleep(kClipboardRetryMs);
+    }
+    return true;
+}
 
 // Makes the storage directory current for the length of a file store. The
 // change is not checked: a missing directory stores into the current one.
@@ -98,7 +112,7 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
     if (!options.Properties.StoreFile) {
         // Owned by our main window: a clipboard opened without an owner is
         // emptied to no owner, and then refuses SetClipboardData.
-        if (!OpenClipboard(window_)) {
+        if (!OpenClipboardWhenFree(window_)) {
             return true;
         }
         if (EmptyClipboard()) {

@@ -52,6 +52,16 @@ DWORD CountGdiObjects() {
     return live;
 }
 
+HANDLE g_clipboardOpened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+
+// Another program's thread: holds the clipboard open for 300 ms.
+DWORD WINAPI HoldClipboardOpen(void* window) {
+    OpenClipboard(static_cast<HWND>(window));
+    SetEvent(g_clipboardOpened);
+    Sleep(300);
+    return CloseClipboard();
+}
+
 }  // namespace
 
 TEST(HotKeyGrab, EachTypeResolvesItsTargetAndRectangle) {
@@ -101,7 +111,7 @@ TEST(HotKeyGrab, CopiesTheScreenPixelsWithAndWithoutBackgroundFill) {
     g_grab.ReleaseGrab();
 }
 
-TEST(ClipboardStore, TheClipboardTakesTheBitmapAndASecondStoreFindsNothing) {
+TEST(ClipboardStore, TheClipboardTakesTheBitmapOnceItIsFreeAndASecondStoreFindsNothing) {
     Scene scene;
     // Two presses before the first completion is handled: the second grab
     // replaces the first, and the first's store stores the second picture.
@@ -111,10 +121,15 @@ TEST(ClipboardStore, TheClipboardTakesTheBitmapAndASecondStoreFindsNothing) {
     EXPECT_EQ(GetObjectType(first), 0u);
     HBITMAP second = g_grab.capturedImage.dibSection.Get();
 
+    // Another program holds the clipboard open for a moment: the store waits.
+    HANDLE holder = CreateThread(nullptr, 0, HoldClipboardOpen, scene.child, 0, nullptr);
+    WaitForSingleObject(g_clipboardOpened, INFINITE);
     GrabSettings options(false);
     options.Properties.StoreFile = false;
     ASSERT_TRUE(g_grab.StoreGrab(options, false, nullptr, nullptr));
     EXPECT_EQ(g_grab.capturedImage.dibSection.Get(), nullptr);
+    WaitForSingleObject(holder, INFINITE);
+    CloseHandle(holder);
     g_grab.ReleaseGrab();
     const DWORD sequence = GetClipboardSequenceNumber();
 
