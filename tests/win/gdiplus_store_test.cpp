@@ -1,10 +1,12 @@
 // File stores through GDI+ as Wine provides it: each type's file and
 // thumbnail, read back with ImageMagick and GDI+; what Wine's encoders ignore
-// (quality, compression, image information, the GIF's transparent entry) is
-// checked where the program hands it to GDI+, by wrapping entries of the bound
-// function table.
+// (quality, compression, image information, the GIF's palette as handed over)
+// is checked where the program hands it to GDI+, by wrapping entries of the
+// bound function table. GIF reductions are held against pixelnook-tool.
+#include <algorithm>
 #include <cstring>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -22,14 +24,22 @@ constexpr uint32_t kGrey = 0xFF808080;
 
 // What the program handed GDI+, recorded by wrappers around the table's entries.
 struct SaveCall {
-    std::vector<LONG> parameters;  // each a single Long, else -1
-    int firstEntryAlpha = -1;      // with a palette: the alpha of the first pixel's entry
+    std::vector<LONG> parameters;   // each a single Long, else -1
+    std::vector<uint32_t> palette;  // of an 8-bit image; empty for 32 bits
 };
 GdiplusFunctions g_real;
 std::vector<SaveCall> g_saves;
 // Every library the binding loads and every save, with the current directory.
 std::vector<std::pair<std::string, std::string>> g_calls;
 std::string g_items;  // "ID type text|" for each
+
+std::vector<uint32_t> PaletteOf(gdip::GpImage* image) {
+    PaletteBlock block;
+    if (g_real.GdipGetImagePalette(image, reinterpret_cast<gdip::ColorPalette*>(&block),
+                                   sizeof block) != gdip::Ok)
+        return {};
+    return {block.entries, block.entries + std::min<uint32_t>(block.count, kMaxPaletteEntries)};
+}
 
 gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const CLSID* encoder,
                                 const gdip::EncoderParameters* parameters) {
@@ -38,14 +48,10 @@ gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const C
     auto* bitmap = static_cast<gdip::GpBitmap*>(image);
     const gdip::GpRect first(0, 0, 1, 1);
     gdip::BitmapData data = {};
-    PaletteBlock palette;
-    if (g_real.GdipGetImagePalette(image, reinterpret_cast<gdip::ColorPalette*>(&palette),
-                                   sizeof palette) == gdip::Ok &&
-        palette.count > 0 &&
-        g_real.GdipBitmapLockBits(bitmap, &first, gdip::ImageLockModeRead, PixelFormat8bppIndexed,
+    if (g_real.GdipBitmapLockBits(bitmap, &first, gdip::ImageLockModeRead, PixelFormat8bppIndexed,
                                   &data) == gdip::Ok) {
-        call.firstEntryAlpha = palette.entries[*static_cast<const uint8_t*>(data.Scan0)] >> 24;
         g_real.GdipBitmapUnlockBits(bitmap, &data);
+        call.palette = PaletteOf(image);
     }
     for (UINT i = 0; parameters != nullptr && i < parameters->Count; ++i) {
         const gdip::EncoderParameter& p = parameters->Parameter[i];
@@ -87,8 +93,9 @@ void Watch() {
     GdiplusLibrary().functions.GdipSetPropertyItem = WatchItem;
 }
 
-// A file's pixels read back through GDI+: top-down, 0xAARRGGBB.
-std::vector<uint32_t> ReadWithGdiplus(const std::string& path) {
+// A file's pixels read back through GDI+: top-down, 0xAARRGGBB; and its palette.
+std::vector<uint32_t> ReadWithGdiplus(const std::string& path,
+                                      std::vector<uint32_t>* palette = nullptr) {
     std::vector<uint32_t> pixels;
     ULONG_PTR token = 0;
     const gdip::GdiplusStartupInput input;
@@ -98,6 +105,8 @@ std::vector<uint32_t> ReadWithGdiplus(const std::string& path) {
         LockedBits bits(*image, gdip::ImageLockModeRead, kFormatArgb);
         for (int y = 0; bits && y < bits.Argb().height; ++y)
             pixels.insert(pixels.end(), bits.Argb().Row(y), bits.Argb().Row(y) + image->Width());
+        if (palette != nullptr)
+            *palette = PaletteOf(image->Native());
     }
     Gdip().GdiplusShutdown(token);
     return pixels;
@@ -216,45 +225,89 @@ TEST_F(GdiplusStore, PngAndTiffCarryTheBackgroundAsAlpha) {
     }
 }
 
-TEST_F(GdiplusStore, GifIsReducedToEightBitsWithTheBackgroundTransparent) {
-    // Wine's GIF encoder drops the transparent entry, so it is checked in the
-    // image handed to it: the background's entry has alpha 0 (-1: not 8 bits).
-    // The halftone method (0) saves 32 bits, twice with transparency (the second
-    // time after MakeHalftoneTransparent); so does a reduction whose 8-bit
-    // bitmap GDI+ refuses. Red and blue read back as given (0: not readable
-    // under Wine).
-    const std::tuple<int, size_t, int, bool, bool, uint32_t, uint32_t> cases[] = {
-        {1, 2, 0, true, false, 0xFF4C4C4C, 0xFF1D1D1D},  // grayscale: levels 76 and 29
-        // Median cut: the means of the coarse histogram's boxes.
-        {2, 2, 0, true, false, 0xFFFE0204, 0xFF0202FC},
-        {3, 2, 0, true, false, 0xFFFE0204, 0xFF0202FC},
-        {4, 2, 0, true, false, 0xFFFF0000, 0xFF0000FF},
-        {5, 2, 0, true, false, 0xFFFF0000, 0xFF0000FF},
-        {0, 2, -1, false, false, 0, 0},
-        {0, 4, -1, true, false, 0, 0},
-        {4, 2, -1, true, true, 0, 0},
+TEST_F(GdiplusStore, GifHandsGdiplusThePaletteAndPixelsTheToolComputes) {
+    // A gradient of 2817 colours around a block of the fill colour, stored by
+    // each method with and without transparency, and reduced by pixelnook-tool
+    // as the reducer gets it (alpha 0 on the fill colour when transparent).
+    // Wine's encoder writes 256 entries and no transparency: the palette is
+    // compared as handed over, the file by colour. The alpha-0 entry: first for
+    // fixed palettes, last for the octree, the first background pixel's for
+    // median cut (-1). Halftone (0; saved again after MakeHalftoneTransparent
+    // when transparent) and a refused 8-bit bitmap (no method) stay 32 bits.
+    const std::tuple<int, const char*, int> cases[] = {
+        {0, "", 0},         {1, "grayscale", 0}, {2, "median", -1}, {3, "median-dither", -1},
+        {4, "octree", 255}, {5, "websafe", 0},   {4, nullptr, 0},
     };
-    // Magenta background (the fill colour), red above blue.
-    InstallPicture(grab, 8, 4, [](int x, int y) {
-        return 0xFF000000 | (x < 4 ? 0xFF00FF : y < 2 ? 0xFF0000 : 0x0000FF);
-    });
-    for (const auto& [reduction, saves, entryAlpha, transparent, refuseIndexed, red, blue] :
-         cases) {
-        SCOPED_TRACE(reduction * 100 + transparent * 10 + refuseIndexed);
-        GrabSettings s = Settings("gif");
-        s.FileStore.Reduction = reduction;
-        s.BkgndFill.TransFill = transparent;
-        s.BkgndFill.Color = RGB(255, 0, 255);
-        Watch();
-        if (refuseIndexed)
-            GdiplusLibrary().functions.GdipCreateBitmapFromScan0 = RefuseIndexed;
-        Store(s);
-        ASSERT_EQ(g_saves.size(), saves);
-        for (const SaveCall& save : g_saves)
-            EXPECT_EQ(save.firstEntryAlpha, entryAlpha);
-        if (red != 0) {
-            const std::vector<uint32_t> file = ReadWithGdiplus(In("screencap_.gif"));
-            EXPECT_EQ(std::make_pair(file.at(5), file.at(29)), std::make_pair(red, blue));
+    constexpr int kWidth = 64, kPixels = 64 * 48, kFirstBackground = 12 * kWidth + 20;
+    constexpr uint32_t kFill = 0xFF28C878;
+    auto pixel = [](int x, int y) {
+        const bool background = x >= 20 && x < 36 && y >= 12 && y < 28;
+        return background ? kFill : 0xFF000000 | x * 4 << 16 | y * 5 << 8 | (x + y) * 2;
+    };
+    InstallPicture(grab, kWidth, 48, pixel);
+    auto clear = [](const std::vector<uint32_t>& entries) {
+        return std::count_if(entries.begin(), entries.end(),
+                             [](uint32_t e) { return e < 1 << 24; });
+    };
+    for (const auto& [reduction, method, clearEntry] : cases) {
+        for (bool transparent : {false, true}) {
+            SCOPED_TRACE(reduction * 10 + transparent);
+            GrabSettings s = Settings("gif");
+            s.FileStore.Reduction = reduction;
+            s.BkgndFill.TransFill = transparent;
+            s.BkgndFill.Color = RGB(40, 200, 120);
+            Watch();
+            if (method == nullptr)
+                GdiplusLibrary().functions.GdipCreateBitmapFromScan0 = RefuseIndexed;
+            Store(s);
+            ASSERT_EQ(g_saves.size(), reduction == 0 && transparent ? 4u : 2u);
+            const bool thirtyTwoBits = reduction == 0 || method == nullptr;
+            for (const SaveCall& save : g_saves)  // the picture's and the thumbnail's
+                ASSERT_EQ(save.palette.empty(), thirtyTwoBits);
+            if (thirtyTwoBits)
+                continue;
+
+            std::string pam =
+                "P7\nWIDTH 64\nHEIGHT 48\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\n"
+                "ENDHDR\n";
+            for (int i = 0; i < kPixels; ++i) {
+                const uint32_t p = pixel(i % kWidth, i / kWidth);
+                pam += {char(p >> 16), char(p >> 8), char(p),
+                        char(transparent && p == kFill ? 0 : 255)};
+            }
+            std::ofstream(In("in.pam"), std::ios::binary) << pam;
+            const std::string tool = "/usr/lib/wine/wine64 '" PIXELNOOK_TOOL "' reduce --method " +
+                                     std::string(method) + (transparent ? " --transparent" : "") +
+                                     " --fill 40,200,120 in.pam tool 2>/dev/null; echo $?";
+            ASSERT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + tool, In("tool.out")), "0\n");
+            std::istringstream text(FileBytes(In("tool.palette.txt")));
+            text.ignore(99, '\n') >> std::hex;  // "count N", then N entries AARRGGBB
+            std::vector<uint32_t> palette;
+            for (uint32_t entry; text >> entry;)
+                palette.push_back(entry);
+            const std::string pgm = FileBytes(In("tool.indices.pgm"));
+            ASSERT_GE(pgm.size(), size_t(kPixels));
+            const auto* index = reinterpret_cast<const uint8_t*>(&pgm[pgm.size() - kPixels]);
+
+            // Entries no pixel takes that the tool leaves black (the octree's last
+            // ones) keep the colours GDI+ gave the new 8-bit bitmap.
+            for (size_t e = 0; e < palette.size() && e < g_saves[0].palette.size(); ++e)
+                if (palette[e] == 0xFF000000 && std::count(index, index + kPixels, e) == 0)
+                    palette[e] = g_saves[0].palette[e];
+            EXPECT_EQ(g_saves[0].palette, palette);
+            EXPECT_EQ(clear(palette), transparent);
+            EXPECT_EQ(palette.at(clearEntry < 0 ? index[kFirstBackground] : clearEntry) >> 24,
+                      transparent ? 0u : 255u);
+            EXPECT_EQ(clear(g_saves[1].palette), transparent);  // the thumbnail's own
+            std::vector<uint32_t> table;
+            const std::vector<uint32_t> file = ReadWithGdiplus(In("screencap_.gif"), &table);
+            ASSERT_EQ(file.size(), size_t(kPixels));
+            for (size_t e = 0; e < palette.size(); ++e)
+                EXPECT_EQ(table.at(e) & 0xFFFFFF, palette[e] & 0xFFFFFF) << "entry " << e;
+            int i = 0;
+            while (i < kPixels && (file[i] & 0xFFFFFF) == (palette[index[i]] & 0xFFFFFF))
+                ++i;
+            EXPECT_EQ(i, kPixels) << "the first pixel of another colour";
         }
     }
 }
