@@ -4,6 +4,7 @@
 // is checked where the program hands it to GDI+, by wrapping entries of the
 // bound function table. GIF reductions are held against pixelnook-tool.
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <regex>
 #include <sstream>
@@ -110,6 +111,26 @@ std::vector<uint32_t> ReadWithGdiplus(const std::string& path,
     }
     Gdip().GdiplusShutdown(token);
     return pixels;
+}
+
+// Areas of the watermark (x, y, width, height, measured by hand): every pixel
+// of a width-wide picture lying in an area shrunk by one pixel each side is
+// green, every one lying in no area grown by one is grey; the rims are left to
+// the interpolation. "" or the first wrong pixel.
+using Area = std::array<double, 4>;
+std::string Sweep(const std::vector<uint32_t>& pixels, int width, const std::vector<Area>& areas) {
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const double x = double(i % width), y = double(i / width);
+        auto in = [&](double d) {  // in an area grown by d
+            return std::any_of(areas.begin(), areas.end(), [&](const Area& a) {
+                return x >= a[0] - d && x + 1 <= a[0] + a[2] + d && y >= a[1] - d &&
+                       y + 1 <= a[1] + a[3] + d;
+            });
+        };
+        if (in(-1) ? pixels[i] != 0xFF00FF00 : !in(1) && pixels[i] != kGrey)
+            return std::to_string(i % width) + "," + std::to_string(i / width);
+    }
+    return pixels.empty() ? "no picture" : "";
 }
 
 class GdiplusStore : public StoreTest {
@@ -312,42 +333,59 @@ TEST_F(GdiplusStore, GifHandsGdiplusThePaletteAndPixelsTheToolComputes) {
     }
 }
 
-TEST_F(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
-    // The watermark: 8 x 4, solid green.
-    RunShell("/usr/bin/convert -size 8x4 xc:lime 'BMP3:" + UnixPath(In("mark.bmp")) + "'",
-             In("convert"));
-    // The style, whether stretched (to 25 percent of the full-size picture,
-    // aspect kept), the picture checked, and where it is green and grey.
-    using Points = std::vector<POINT>;
-    const std::tuple<int, bool, const char*, Points, Points> cases[] = {
-        {0, false, "screencap_.png", {{28, 22}, {35, 25}}, {{27, 22}, {36, 25}}},   // centred
-        {1, false, "screencap_.png", {{0, 0}, {16, 0}, {8, 4}}, {{8, 0}, {0, 4}}},  // tiled
-        {2, false, "screencap_.png", {{56, 44}, {63, 47}}, {{55, 47}, {63, 43}}},   // cornered
-        {0, true, "screencap_.png", {{25, 21}, {38, 26}}, {{22, 19}, {41, 29}}},    // 16 x 8
-        // The thumbnail (half size) gets a mark of the full-size picture's 16 x 8.
-        {0, true, "tscreencap_.png", {{9, 9}, {22, 14}}, {{6, 6}, {25, 17}}},
+TEST_F(GdiplusStore, WatermarkCoversTheRectanglesWorkedOutByHand) {
+    // A solid green 24 x 16 mark on a grey 64 x 48 picture, and the 32 x 24
+    // thumbnail: scaled from the picture, so with the rectangles halved, or with
+    // "Don't resize watermark" its own mark at the picture's size. Stretched:
+    // 25 percent of the picture's width for one mark (16 x 16 * 16 / 24 = 16 x
+    // 10), two columns when tiled (32 x 21). Cornered: bottom right, offsets of
+    // half the width and a quarter of the height, so trunc(W - w / 2) - w,
+    // trunc(H - h / 4) - h. Tiled: H / h rows, unstretched W / w columns (whole
+    // tiles only), a checkerboard.
+    using Areas = std::vector<Area>;
+    const std::tuple<int, bool, Areas, Areas> cases[] = {
+        // Picture (64 - 24) / 2, (48 - 16) / 2; own mark (32 - 24) / 2, (24 - 16) / 2.
+        {0, false, {{20, 16, 24, 16}}, {{4, 4, 24, 16}}},
+        // (64 - 16) / 2, (48 - 10) / 2 = 19; own (32 - 16) / 2, (24 - 10) / 2.
+        {0, true, {{24, 19, 16, 10}}, {{8, 7, 16, 10}}},
+        // 3 rows, 2 columns; own: 24 / 16 = 1 row, 32 / 24 = 1 column.
+        {1, false, {{0, 0, 24, 16}, {24, 16, 24, 16}, {0, 32, 24, 16}}, {{0, 0, 24, 16}}},
+        // 48 / 21 = 2 rows; own: 24 / 21 = 1 row.
+        {1, true, {{0, 0, 32, 21}, {32, 21, 32, 21}}, {{0, 0, 32, 21}}},
+        // 64 - 12 - 24, 48 - 4 - 16; own 32 - 12 - 24 = -4, 24 - 4 - 16.
+        {2, false, {{28, 28, 24, 16}}, {{-4, 4, 24, 16}}},
+        // 64 - 8 - 16, trunc(48 - 2.5) - 10 = 35; own 32 - 8 - 16, 21 - 10.
+        {2, true, {{40, 35, 16, 10}}, {{8, 11, 16, 10}}},
     };
+    RunShell("/usr/bin/convert -size 24x16 xc:lime 'BMP3:" + UnixPath(In("mark.bmp")) + "'",
+             In("convert"));
     InstallPicture(grab, 64, 48, [](int, int) { return kGrey; });
     GrabSettings s = Settings("png");
     s.Thumbnail.Percent = 50;
-    s.Thumbnail.WMSame = true;
     s.Watermark.Watermark = true;
     // Relative: found in the storage folder, as ".\\marks\\mark.png" would be.
     snprintf(s.Watermark.File, sizeof s.Watermark.File, "mark.bmp");
-    s.Watermark.Corner = 3;
     s.Watermark.Percent = 25;
-    for (const auto& [style, stretch, picture, green, grey] : cases) {
-        SCOPED_TRACE(picture + std::to_string(style));
+    s.Watermark.Columns = 2;
+    s.Watermark.Corner = 3;
+    s.Watermark.HOffset = 0.5f;
+    s.Watermark.VOffset = 0.25f;
+    for (const auto& [style, stretch, picture, ownMark] : cases) {
+        SCOPED_TRACE(style * 10 + stretch);
         s.Watermark.Style = style;
         s.Watermark.Stretch = stretch;
-        Store(s);
-        const std::vector<uint32_t> file = ReadWithGdiplus(In(picture));
-        const int width = picture[0] == 't' ? 32 : 64;
-        ASSERT_EQ(file.size(), width * width * 3u / 4);
-        for (const POINT& p : green)
-            EXPECT_EQ(file[p.y * width + p.x], 0xFF00FF00u) << p.x << "," << p.y;
-        for (const POINT& p : grey)
-            EXPECT_EQ(file[p.y * width + p.x], kGrey) << p.x << "," << p.y;
+        Areas halves = picture;
+        for (Area& a : halves)
+            a = {a[0] / 2, a[1] / 2, a[2] / 2, a[3] / 2};
+        for (bool dontResize : {false, true}) {
+            s.Thumbnail.WMSame = dontResize;
+            Store(s);
+            EXPECT_EQ(Sweep(ReadWithGdiplus(In("screencap_.png")), 64, picture), "");
+            EXPECT_EQ(
+                Sweep(ReadWithGdiplus(In("tscreencap_.png")), 32, dontResize ? ownMark : halves),
+                "")
+                << "thumbnail with its own mark: " << dontResize;
+        }
     }
 }
 
