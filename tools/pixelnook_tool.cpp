@@ -83,8 +83,9 @@ int Reduce(int argc, char** argv) {
         return 1;
     }
 
-    // The block as GDI+ would hand it over for a new 8-bit bitmap here: 256
-    // entries of opaque black.
+    // Stands in for the block GDI+ hands over with a new 8-bit bitmap: 256
+    // entries, here opaque black. GDI+ fills them with colours of its own, which
+    // entries the reduction leaves alone (the octree's last ones) keep in a file.
     PaletteBlock block;
     block.count = kMaxPaletteEntries;
     std::fill(std::begin(block.entries), std::end(block.entries), kOpaque);

@@ -1,10 +1,13 @@
 // File stores through GDI+ as Wine provides it: each type's file and
 // thumbnail, read back with ImageMagick and GDI+; what Wine's encoders ignore
-// (quality, compression, image information, the GIF's transparent entry) is
-// checked where the program hands it to GDI+, by wrapping entries of the bound
-// function table.
+// (quality, compression, image information, the GIF's palette as handed over)
+// is checked where the program hands it to GDI+, by wrapping entries of the
+// bound function table. GIF reductions are held against pixelnook-tool.
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -22,14 +25,22 @@ constexpr uint32_t kGrey = 0xFF808080;
 
 // What the program handed GDI+, recorded by wrappers around the table's entries.
 struct SaveCall {
-    std::vector<LONG> parameters;  // each a single Long, else -1
-    int firstEntryAlpha = -1;      // with a palette: the alpha of the first pixel's entry
+    std::vector<LONG> parameters;   // each a single Long, else -1
+    std::vector<uint32_t> palette;  // of an 8-bit image; empty for 32 bits
 };
 GdiplusFunctions g_real;
 std::vector<SaveCall> g_saves;
 // Every library the binding loads and every save, with the current directory.
 std::vector<std::pair<std::string, std::string>> g_calls;
 std::string g_items;  // "ID type text|" for each
+
+std::vector<uint32_t> PaletteOf(gdip::GpImage* image) {
+    PaletteBlock block;
+    if (g_real.GdipGetImagePalette(image, reinterpret_cast<gdip::ColorPalette*>(&block),
+                                   sizeof block) != gdip::Ok)
+        return {};
+    return {block.entries, block.entries + std::min<uint32_t>(block.count, kMaxPaletteEntries)};
+}
 
 gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const CLSID* encoder,
                                 const gdip::EncoderParameters* parameters) {
@@ -38,14 +49,10 @@ gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const C
     auto* bitmap = static_cast<gdip::GpBitmap*>(image);
     const gdip::GpRect first(0, 0, 1, 1);
     gdip::BitmapData data = {};
-    PaletteBlock palette;
-    if (g_real.GdipGetImagePalette(image, reinterpret_cast<gdip::ColorPalette*>(&palette),
-                                   sizeof palette) == gdip::Ok &&
-        palette.count > 0 &&
-        g_real.GdipBitmapLockBits(bitmap, &first, gdip::ImageLockModeRead, PixelFormat8bppIndexed,
+    if (g_real.GdipBitmapLockBits(bitmap, &first, gdip::ImageLockModeRead, PixelFormat8bppIndexed,
                                   &data) == gdip::Ok) {
-        call.firstEntryAlpha = palette.entries[*static_cast<const uint8_t*>(data.Scan0)] >> 24;
         g_real.GdipBitmapUnlockBits(bitmap, &data);
+        call.palette = PaletteOf(image);
     }
     for (UINT i = 0; parameters != nullptr && i < parameters->Count; ++i) {
         const gdip::EncoderParameter& p = parameters->Parameter[i];
@@ -87,8 +94,9 @@ void Watch() {
     GdiplusLibrary().functions.GdipSetPropertyItem = WatchItem;
 }
 
-// A file's pixels read back through GDI+: top-down, 0xAARRGGBB.
-std::vector<uint32_t> ReadWithGdiplus(const std::string& path) {
+// A file's pixels read back through GDI+: top-down, 0xAARRGGBB; and its palette.
+std::vector<uint32_t> ReadWithGdiplus(const std::string& path,
+                                      std::vector<uint32_t>* palette = nullptr) {
     std::vector<uint32_t> pixels;
     ULONG_PTR token = 0;
     const gdip::GdiplusStartupInput input;
@@ -98,9 +106,31 @@ std::vector<uint32_t> ReadWithGdiplus(const std::string& path) {
         LockedBits bits(*image, gdip::ImageLockModeRead, kFormatArgb);
         for (int y = 0; bits && y < bits.Argb().height; ++y)
             pixels.insert(pixels.end(), bits.Argb().Row(y), bits.Argb().Row(y) + image->Width());
+        if (palette != nullptr)
+            *palette = PaletteOf(image->Native());
     }
     Gdip().GdiplusShutdown(token);
     return pixels;
+}
+
+// Areas of the watermark (x, y, width, height, measured by hand): every pixel
+// of a width-wide picture lying in an area shrunk by one pixel each side is
+// green, every one lying in no area grown by one is grey; the rims are left to
+// the interpolation. "" or the first wrong pixel.
+using Area = std::array<double, 4>;
+std::string Sweep(const std::vector<uint32_t>& pixels, int width, const std::vector<Area>& areas) {
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const double x = double(i % width), y = double(i / width);
+        auto in = [&](double d) {  // in an area grown by d
+            return std::any_of(areas.begin(), areas.end(), [&](const Area& a) {
+                return x >= a[0] - d && x + 1 <= a[0] + a[2] + d && y >= a[1] - d &&
+                       y + 1 <= a[1] + a[3] + d;
+            });
+        };
+        if (in(-1) ? pixels[i] != 0xFF00FF00 : !in(1) && pixels[i] != kGrey)
+            return std::to_string(i % width) + "," + std::to_string(i / width);
+    }
+    return pixels.empty() ? "no picture" : "";
 }
 
 class GdiplusStore : public StoreTest {
@@ -216,85 +246,146 @@ TEST_F(GdiplusStore, PngAndTiffCarryTheBackgroundAsAlpha) {
     }
 }
 
-TEST_F(GdiplusStore, GifIsReducedToEightBitsWithTheBackgroundTransparent) {
-    // Wine's GIF encoder drops the transparent entry, so it is checked in the
-    // image handed to it: the background's entry has alpha 0 (-1: not 8 bits).
-    // The halftone method (0) saves 32 bits, twice with transparency (the second
-    // time after MakeHalftoneTransparent); so does a reduction whose 8-bit
-    // bitmap GDI+ refuses. Red and blue read back as given (0: not readable
-    // under Wine).
-    const std::tuple<int, size_t, int, bool, bool, uint32_t, uint32_t> cases[] = {
-        {1, 2, 0, true, false, 0xFF4C4C4C, 0xFF1D1D1D},  // grayscale: levels 76 and 29
-        // Median cut: the means of the coarse histogram's boxes.
-        {2, 2, 0, true, false, 0xFFFE0204, 0xFF0202FC},
-        {3, 2, 0, true, false, 0xFFFE0204, 0xFF0202FC},
-        {4, 2, 0, true, false, 0xFFFF0000, 0xFF0000FF},
-        {5, 2, 0, true, false, 0xFFFF0000, 0xFF0000FF},
-        {0, 2, -1, false, false, 0, 0},
-        {0, 4, -1, true, false, 0, 0},
-        {4, 2, -1, true, true, 0, 0},
+TEST_F(GdiplusStore, GifHandsGdiplusThePaletteAndPixelsTheToolComputes) {
+    // A gradient of 2817 colours around a block of the fill colour, stored by
+    // each method with and without transparency, and reduced by pixelnook-tool
+    // as the reducer gets it (alpha 0 on the fill colour when transparent).
+    // Wine's encoder writes 256 entries and no transparency: the palette is
+    // compared as handed over, the file by colour. The alpha-0 entry: first for
+    // fixed palettes, last for the octree, the first background pixel's for
+    // median cut (-1). Halftone (0; saved again after MakeHalftoneTransparent
+    // when transparent) and a refused 8-bit bitmap (no method) stay 32 bits.
+    const std::tuple<int, const char*, int> cases[] = {
+        {0, "", 0},         {1, "grayscale", 0}, {2, "median", -1}, {3, "median-dither", -1},
+        {4, "octree", 255}, {5, "websafe", 0},   {4, nullptr, 0},
     };
-    // Magenta background (the fill colour), red above blue.
-    InstallPicture(grab, 8, 4, [](int x, int y) {
-        return 0xFF000000 | (x < 4 ? 0xFF00FF : y < 2 ? 0xFF0000 : 0x0000FF);
-    });
-    for (const auto& [reduction, saves, entryAlpha, transparent, refuseIndexed, red, blue] :
-         cases) {
-        SCOPED_TRACE(reduction * 100 + transparent * 10 + refuseIndexed);
-        GrabSettings s = Settings("gif");
-        s.FileStore.Reduction = reduction;
-        s.BkgndFill.TransFill = transparent;
-        s.BkgndFill.Color = RGB(255, 0, 255);
-        Watch();
-        if (refuseIndexed)
-            GdiplusLibrary().functions.GdipCreateBitmapFromScan0 = RefuseIndexed;
-        Store(s);
-        ASSERT_EQ(g_saves.size(), saves);
-        for (const SaveCall& save : g_saves)
-            EXPECT_EQ(save.firstEntryAlpha, entryAlpha);
-        if (red != 0) {
-            const std::vector<uint32_t> file = ReadWithGdiplus(In("screencap_.gif"));
-            EXPECT_EQ(std::make_pair(file.at(5), file.at(29)), std::make_pair(red, blue));
+    constexpr int kWidth = 64, kPixels = 64 * 48, kFirstBackground = 12 * kWidth + 20;
+    constexpr uint32_t kFill = 0xFF28C878;
+    auto pixel = [](int x, int y) {
+        const bool background = x >= 20 && x < 36 && y >= 12 && y < 28;
+        return background ? kFill : 0xFF000000 | x * 4 << 16 | y * 5 << 8 | (x + y) * 2;
+    };
+    InstallPicture(grab, kWidth, 48, pixel);
+    auto clear = [](const std::vector<uint32_t>& entries) {
+        return std::count_if(entries.begin(), entries.end(),
+                             [](uint32_t e) { return e < 1 << 24; });
+    };
+    for (const auto& [reduction, method, clearEntry] : cases) {
+        for (bool transparent : {false, true}) {
+            SCOPED_TRACE(reduction * 10 + transparent);
+            GrabSettings s = Settings("gif");
+            s.FileStore.Reduction = reduction;
+            s.BkgndFill.TransFill = transparent;
+            s.BkgndFill.Color = RGB(40, 200, 120);
+            Watch();
+            if (method == nullptr)
+                GdiplusLibrary().functions.GdipCreateBitmapFromScan0 = RefuseIndexed;
+            Store(s);
+            ASSERT_EQ(g_saves.size(), reduction == 0 && transparent ? 4u : 2u);
+            const bool thirtyTwoBits = reduction == 0 || method == nullptr;
+            for (const SaveCall& save : g_saves)  // the picture's and the thumbnail's
+                ASSERT_EQ(save.palette.empty(), thirtyTwoBits);
+            if (thirtyTwoBits)
+                continue;
+
+            std::string pam =
+                "P7\nWIDTH 64\nHEIGHT 48\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\n"
+                "ENDHDR\n";
+            for (int i = 0; i < kPixels; ++i) {
+                const uint32_t p = pixel(i % kWidth, i / kWidth);
+                pam += {char(p >> 16), char(p >> 8), char(p),
+                        char(transparent && p == kFill ? 0 : 255)};
+            }
+            std::ofstream(In("in.pam"), std::ios::binary) << pam;
+            const std::string tool = "/usr/lib/wine/wine64 '" PIXELNOOK_TOOL "' reduce --method " +
+                                     std::string(method) + (transparent ? " --transparent" : "") +
+                                     " --fill 40,200,120 in.pam tool 2>/dev/null; echo $?";
+            ASSERT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + tool, In("tool.out")), "0\n");
+            std::istringstream text(FileBytes(In("tool.palette.txt")));
+            text.ignore(99, '\n') >> std::hex;  // "count N", then N entries AARRGGBB
+            std::vector<uint32_t> palette;
+            for (uint32_t entry; text >> entry;)
+                palette.push_back(entry);
+            const std::string pgm = FileBytes(In("tool.indices.pgm"));
+            ASSERT_GE(pgm.size(), size_t(kPixels));
+            const auto* index = reinterpret_cast<const uint8_t*>(&pgm[pgm.size() - kPixels]);
+
+            // Entries no pixel takes that the tool leaves black (the octree's last
+            // ones) keep the colours GDI+ gave the new 8-bit bitmap.
+            for (size_t e = 0; e < palette.size() && e < g_saves[0].palette.size(); ++e)
+                if (palette[e] == 0xFF000000 && std::count(index, index + kPixels, e) == 0)
+                    palette[e] = g_saves[0].palette[e];
+            EXPECT_EQ(g_saves[0].palette, palette);
+            EXPECT_EQ(clear(palette), transparent);
+            EXPECT_EQ(palette.at(clearEntry < 0 ? index[kFirstBackground] : clearEntry) >> 24,
+                      transparent ? 0u : 255u);
+            EXPECT_EQ(clear(g_saves[1].palette), transparent);  // the thumbnail's own
+            std::vector<uint32_t> table;
+            const std::vector<uint32_t> file = ReadWithGdiplus(In("screencap_.gif"), &table);
+            ASSERT_EQ(file.size(), size_t(kPixels));
+            for (size_t e = 0; e < palette.size(); ++e)
+                EXPECT_EQ(table.at(e) & 0xFFFFFF, palette[e] & 0xFFFFFF) << "entry " << e;
+            int i = 0;
+            while (i < kPixels && (file[i] & 0xFFFFFF) == (palette[index[i]] & 0xFFFFFF))
+                ++i;
+            EXPECT_EQ(i, kPixels) << "the first pixel of another colour";
         }
     }
 }
 
-TEST_F(GdiplusStore, WatermarkIsDrawnWhereTheLayoutPutsIt) {
-    // The watermark: 8 x 4, solid green.
-    RunShell("/usr/bin/convert -size 8x4 xc:lime 'BMP3:" + UnixPath(In("mark.bmp")) + "'",
-             In("convert"));
-    // The style, whether stretched (to 25 percent of the full-size picture,
-    // aspect kept), the picture checked, and where it is green and grey.
-    using Points = std::vector<POINT>;
-    const std::tuple<int, bool, const char*, Points, Points> cases[] = {
-        {0, false, "screencap_.png", {{28, 22}, {35, 25}}, {{27, 22}, {36, 25}}},   // centred
-        {1, false, "screencap_.png", {{0, 0}, {16, 0}, {8, 4}}, {{8, 0}, {0, 4}}},  // tiled
-        {2, false, "screencap_.png", {{56, 44}, {63, 47}}, {{55, 47}, {63, 43}}},   // cornered
-        {0, true, "screencap_.png", {{25, 21}, {38, 26}}, {{22, 19}, {41, 29}}},    // 16 x 8
-        // The thumbnail (half size) gets a mark of the full-size picture's 16 x 8.
-        {0, true, "tscreencap_.png", {{9, 9}, {22, 14}}, {{6, 6}, {25, 17}}},
+TEST_F(GdiplusStore, WatermarkCoversTheRectanglesWorkedOutByHand) {
+    // A solid green 24 x 16 mark on a grey 64 x 48 picture, and the 32 x 24
+    // thumbnail: scaled from the picture, so with the rectangles halved, or with
+    // "Don't resize watermark" its own mark at the picture's size. Stretched:
+    // 25 percent of the picture's width for one mark (16 x 16 * 16 / 24 = 16 x
+    // 10), two columns when tiled (32 x 21). Cornered: bottom right, offsets of
+    // half the width and a quarter of the height, so trunc(W - w / 2) - w,
+    // trunc(H - h / 4) - h. Tiled: H / h rows, unstretched W / w columns (whole
+    // tiles only), a checkerboard.
+    using Areas = std::vector<Area>;
+    const std::tuple<int, bool, Areas, Areas> cases[] = {
+        // Picture (64 - 24) / 2, (48 - 16) / 2; own mark (32 - 24) / 2, (24 - 16) / 2.
+        {0, false, {{20, 16, 24, 16}}, {{4, 4, 24, 16}}},
+        // (64 - 16) / 2, (48 - 10) / 2 = 19; own (32 - 16) / 2, (24 - 10) / 2.
+        {0, true, {{24, 19, 16, 10}}, {{8, 7, 16, 10}}},
+        // 3 rows, 2 columns; own: 24 / 16 = 1 row, 32 / 24 = 1 column.
+        {1, false, {{0, 0, 24, 16}, {24, 16, 24, 16}, {0, 32, 24, 16}}, {{0, 0, 24, 16}}},
+        // 48 / 21 = 2 rows; own: 24 / 21 = 1 row.
+        {1, true, {{0, 0, 32, 21}, {32, 21, 32, 21}}, {{0, 0, 32, 21}}},
+        // 64 - 12 - 24, 48 - 4 - 16; own 32 - 12 - 24 = -4, 24 - 4 - 16.
+        {2, false, {{28, 28, 24, 16}}, {{-4, 4, 24, 16}}},
+        // 64 - 8 - 16, trunc(48 - 2.5) - 10 = 35; own 32 - 8 - 16, 21 - 10.
+        {2, true, {{40, 35, 16, 10}}, {{8, 11, 16, 10}}},
     };
+    RunShell("/usr/bin/convert -size 24x16 xc:lime 'BMP3:" + UnixPath(In("mark.bmp")) + "'",
+             In("convert"));
     InstallPicture(grab, 64, 48, [](int, int) { return kGrey; });
     GrabSettings s = Settings("png");
     s.Thumbnail.Percent = 50;
-    s.Thumbnail.WMSame = true;
     s.Watermark.Watermark = true;
     // Relative: found in the storage folder, as ".\\marks\\mark.png" would be.
     snprintf(s.Watermark.File, sizeof s.Watermark.File, "mark.bmp");
-    s.Watermark.Corner = 3;
     s.Watermark.Percent = 25;
-    for (const auto& [style, stretch, picture, green, grey] : cases) {
-        SCOPED_TRACE(picture + std::to_string(style));
+    s.Watermark.Columns = 2;
+    s.Watermark.Corner = 3;
+    s.Watermark.HOffset = 0.5f;
+    s.Watermark.VOffset = 0.25f;
+    for (const auto& [style, stretch, picture, ownMark] : cases) {
+        SCOPED_TRACE(style * 10 + stretch);
         s.Watermark.Style = style;
         s.Watermark.Stretch = stretch;
-        Store(s);
-        const std::vector<uint32_t> file = ReadWithGdiplus(In(picture));
-        const int width = picture[0] == 't' ? 32 : 64;
-        ASSERT_EQ(file.size(), width * width * 3u / 4);
-        for (const POINT& p : green)
-            EXPECT_EQ(file[p.y * width + p.x], 0xFF00FF00u) << p.x << "," << p.y;
-        for (const POINT& p : grey)
-            EXPECT_EQ(file[p.y * width + p.x], kGrey) << p.x << "," << p.y;
+        Areas halves = picture;
+        for (Area& a : halves)
+            a = {a[0] / 2, a[1] / 2, a[2] / 2, a[3] / 2};
+        for (bool dontResize : {false, true}) {
+            s.Thumbnail.WMSame = dontResize;
+            Store(s);
+            EXPECT_EQ(Sweep(ReadWithGdiplus(In("screencap_.png")), 64, picture), "");
+            EXPECT_EQ(
+                Sweep(ReadWithGdiplus(In("tscreencap_.png")), 32, dontResize ? ownMark : halves),
+                "")
+                << "thumbnail with its own mark: " << dontResize;
+        }
     }
 }
 
