@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "resources/resource_ids.h"
@@ -50,7 +51,7 @@ TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
 TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     Scene scene;
     BmpPixelnook run;
-    ASSERT_TRUE(run.Start(Ini(0, false)));
+    ASSERT_TRUE(run.Start(Ini(1, false)));
     const DWORD sequence = GetClipboardSequenceNumber();
     PressHotKeyAt(scene.ChildCentre());
     ASSERT_TRUE(WaitUntil([&] {
@@ -58,10 +59,24 @@ TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
         return GetClipboardSequenceNumber() != sequence && IsClipboardFormatAvailable(CF_BITMAP) &&
                IsClipboardFormatAvailable(CF_DIB);
     }));
-    // The pixels themselves, as another program pastes them, are read by the
-    // win test ClipboardStore.AnotherProcessReadsTheGrabAsDib.
     EXPECT_EQ(GetClipboardOwner(), run.pixelnook.WaitForMainWindow());
     EXPECT_EQ(run.dir.List().size(), 1u);  // no file besides Pixelnook.ini
+    // Pasted here, in another process: under Wine only the packed DIB crosses.
+    // The client area: blue, the red control 60 x 50 inside, rows bottom-up.
+    const RECT client = scene.ClientScreenRect();
+    const LONG w = client.right - client.left, h = client.bottom - client.top;
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HGLOBAL memory = GetClipboardData(CF_DIB);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(memory));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(std::make_tuple(header->biWidth, header->biHeight, header->biBitCount),
+              std::make_tuple(w, h, WORD{32}));
+    ASSERT_GE(GlobalSize(memory), header->biSize + w * h * 4u);
+    const auto* pixels = reinterpret_cast<const uint32_t*>(header + 1);
+    EXPECT_EQ(pixels[0] & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(pixels[(h - 1 - 70) * w + 110] & 0xFFFFFF, 0xFF0000u);
+    GlobalUnlock(memory);
+    CloseClipboard();
 }
 
 TEST(CursorOverlay, ShowCursorDrawsTheCursorWhereTheMouseIs) {
