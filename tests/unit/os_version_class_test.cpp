@@ -24,6 +24,7 @@ TEST(OsVersionClass, EveryRowOfTheTable) {
         {{true, false, 2, 5, 1, 1}, 0, "NT 5.1, basic record only"},
         {{true, true, 2, 5, 2, 1}, 0, "XP x64 (5.2 workstation)"},
         {{true, true, 2, 6, 0, 1}, 0, "Vista"},
+        {{true, true, 2, 6, 1, 1}, 0, "Windows 7"},  // 6.1 is not XP
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ClassifyOsVersion(c.report), c.expected) << c.what;
