@@ -40,22 +40,26 @@ TEST(Octree, DepthFirstPaletteOrderAndTheBlockKeepsTheRest) {
 
 TEST(Octree, UpTo255ColoursSurviveExactlyOr254WithEntry255Transparent) {
     // Transparent pixels reach the tree as black, so black counts among the 254.
+    // One colour more, a last column one blue step from black, merges into
+    // black's entry.
     for (bool transparent : {false, true}) {
         const int32_t colours = transparent ? 254 : 255;
         std::mt19937 random(5);
-        TestImage image(colours, 2);
+        TestImage image(colours + 1, 2, 0xFF000001u);
         for (int32_t x = 0; x < colours; ++x) {
             image.At(x, 0) = x == 0 ? kOpaque : kOpaque | (random() & 0xFFFFFF);
             image.At(x, 1) = transparent && x % 3 == 0 ? 0x00123456u : image.At(x, 0);
         }
         ASSERT_EQ(std::set<Argb>(image.pixels.begin(), image.pixels.end()).size(),
-                  size_t(colours) + transparent);
+                  size_t(colours) + 1 + transparent);
         Reduced r = Reduce(image, transparent);
         EXPECT_EQ(r.block.entries[255], transparent ? kFill : kOpaque);
         for (int32_t x = 0; x < colours; ++x) {
             EXPECT_EQ(r.block.entries[r.indices.At(x, 0)], image.At(x, 0)) << x;
             EXPECT_EQ(r.indices.At(x, 1), transparent && x % 3 == 0 ? 255 : r.indices.At(x, 0));
         }
+        EXPECT_EQ(r.indices.At(colours, 0), r.indices.At(0, 0));
+        EXPECT_EQ(r.indices.At(colours, 1), r.indices.At(0, 0));
     }
 }
 
