@@ -47,8 +47,13 @@
 #include <vector>
 
 #include "resources/resource_ids.h"
+#include "tools/desktop_user_win.h"
 
 namespace {
+
+using desktop::ClickAt;
+using desktop::Pump;
+using desktop::WindowText;
 
 constexpr char kMainWindowClass[] = "PixelnookClass";
 constexpr char kDialogClass[] = "#32770";
@@ -84,12 +89,6 @@ HWND WaitForShown(const char* className, const char* title, DWORD seconds) {
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
-std::string WindowText(HWND window) {
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 int PrintTitle(DWORD seconds) {
     HWND window = WaitForMainWindow(seconds);
     if (window == nullptr) {
@@ -103,43 +102,14 @@ int PrintTitle(DWORD seconds) {
     return 0;
 }
 
-// Without a desktop shell Wine shows tray icons in a window of its own, one
-// child per icon. (Another process cannot read an icon's tip there.)
 int CountTrayIcons() {
-    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
-    int icons = 0;
-    for (HWND icon = FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr);
-         tray != nullptr && icon != nullptr;
-         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr)) {
-        ++icons;
-    }
-    printf("%d\n", icons);
+    const size_t icons = desktop::TrayIcons().size();
+    printf("%zu\n", icons);
     return icons > 0 ? 0 : 1;
 }
 
 int PressHotKey() {
-    INPUT inputs[4] = {};
-    const WORD keys[4] = {VK_LWIN, VK_F10, VK_F10, VK_LWIN};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    return SendInput(4, inputs, sizeof(INPUT)) == 4 ? 0 : 1;
-}
-
-// A left click at a point of the screen, as the mouse itself reports it.
-void ClickAt(POINT at) {
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
+    return desktop::PressKeys({VK_LWIN, VK_F10}) ? 0 : 1;
 }
 
 // The sample window: a sky from deep to pale blue, a sun, and a band of every
@@ -210,17 +180,6 @@ LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&message);
-        }
-        Sleep(20);
-    }
-}
-
 HWND ShowSample() {
     WNDCLASSA sampleClass = {};
     sampleClass.lpfnWndProc = SampleProc;
@@ -232,7 +191,7 @@ HWND ShowSample() {
         CreateWindowExA(0, sampleClass.lpszClassName, "Pixelnook sample window",
                         WS_POPUP | WS_BORDER | WS_VISIBLE, kSampleLeft, kSampleTop, kSampleWidth,
                         kSampleHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    PumpFor(500);
+    Pump(500);
     return sample;
 }
 
@@ -420,7 +379,7 @@ constexpr DWORD kStoreTimeoutMs = 60000;
 bool WaitForStore(const std::string& file, DWORD clipboardBefore) {
     const std::string thumbnail = "t" + file;
     for (const DWORD start = GetTickCount(); GetTickCount() - start < kStoreTimeoutMs;) {
-        PumpFor(20);
+        Pump(20);
         if (file == "-") {
             // Closed again: the store has put everything there.
             if (GetClipboardSequenceNumber() != clipboardBefore &&
@@ -444,7 +403,7 @@ bool WaitForStore(const std::string& file, DWORD clipboardBefore) {
 // The rectangular-area popup is the main window, shown for the first press.
 bool WaitForAreaPopup(HWND mainWindow) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < kStoreTimeoutMs;) {
-        PumpFor(20);
+        Pump(20);
         if (IsWindowVisible(mainWindow)) {
             return true;
         }
@@ -466,7 +425,7 @@ int Grabs(int count, int every, const std::string& file, bool area) {
     int stored = 0;
     for (int grab = 1; grab <= count; ++grab) {
         SetCursorPos(kSampleLeft + 110, kSampleTop + 70);
-        PumpFor(20);
+        Pump(20);
         const DWORD clipboardBefore = GetClipboardSequenceNumber();
         bool pressed = true;
         if (area) {
@@ -504,14 +463,14 @@ int Demo(DWORD seconds) {
     }
     HWND sample = ShowSample();
     SetCursorPos(kSampleLeft + kSampleWidth / 2, kSampleTop + kSampleHeight / 2);
-    PumpFor(200);
+    Pump(200);
     PressHotKey();
     std::string file;
     for (DWORD waited = 0; waited < seconds * 10 && file.empty(); ++waited) {
-        PumpFor(100);
+        Pump(100);
         file = FindGrabFile();
     }
-    PumpFor(300);  // let the store finish writing
+    Pump(300);  // let the store finish writing
     DestroyWindow(sample);
     if (file.empty()) {
         fprintf(stderr, "pixelnook-probe: no grab file appeared\n");
@@ -525,7 +484,7 @@ int Sample(DWORD seconds) {
     HWND sample = ShowSample();
     printf("%d %d %d %d\n", kSampleLeft, kSampleTop, kSampleWidth, kSampleHeight);
     fflush(stdout);
-    PumpFor(seconds * 1000);
+    Pump(seconds * 1000);
     DestroyWindow(sample);
     return 0;
 }

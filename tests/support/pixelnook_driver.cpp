@@ -111,50 +111,8 @@ bool PixelnookProcess::Close(DWORD* exitCode) {
     return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) && WaitForExit(exitCode);
 }
 
-std::string WindowText(HWND window) {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 std::string MessageBoxText(HWND box) {
     return WindowText(GetDlgItem(box, kMessageBoxTextId));
-}
-
-std::vector<HWND> TrayIcons() {
-    std::vector<HWND> icons;
-    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
-    for (HWND icon = FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr);
-         tray != nullptr && icon != nullptr;
-         icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr)) {
-        icons.push_back(icon);
-    }
-    return icons;
-}
-
-void PressKeys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
-    for (size_t down = 0, up = inputs.size() - 1; down < keys.size(); ++down, --up) {
-        inputs[down].ki.wVk = inputs[up].ki.wVk = keys.begin()[down];
-        inputs[up].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void Mouse(DWORD flags, POINT at) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    testwin::Pump(50);
-}
-
-void ClickAt(POINT at) {
-    Mouse(0, at);
-    Mouse(MOUSEEVENTF_LEFTDOWN, at);
-    Mouse(MOUSEEVENTF_LEFTUP, at);
 }
 
 }  // namespace e2e

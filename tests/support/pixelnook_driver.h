@@ -5,12 +5,12 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "tests/support/file_bytes.h"
 #include "tests/support/test_windows.h"
+#include "tools/desktop_user_win.h"
 
 namespace e2e {
 
@@ -79,21 +79,14 @@ private:
     DWORD processId_ = 0;
 };
 
-std::string WindowText(HWND window);
+using desktop::ClickAt;
+using desktop::Mouse;
+using desktop::PressKeys;
+using desktop::TrayIcons;
+using desktop::WindowText;
+
 // The message text of a message box.
 std::string MessageBoxText(HWND box);
-// Without a desktop shell Wine shows tray icons in a window of its own, one
-// child per icon, the newest last.
-std::vector<HWND> TrayIcons();
-// Presses the keys in order and releases them in reverse through SendInput,
-// as a person would: PressKeys({VK_LWIN, VK_F10}).
-void PressKeys(std::initializer_list<WORD> keys);
-
-// One mouse event at a point of the screen, as the mouse itself reports it
-// (through SendInput), keeping the test's windows painted.
-void Mouse(DWORD flags, POINT at);
-// A left click there.
-void ClickAt(POINT at);
 
 // Polls until the condition holds or the time runs out.
 template <typename Condition>

@@ -7,20 +7,15 @@
 
 #include <string>
 
+#include "tools/desktop_user_win.h"
+
 namespace testwin {
 
 // The colours the test windows are painted in.
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// Handles every message this thread has queued, for the given time.
-inline void Pump(DWORD milliseconds) {
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(10)) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-    }
-}
+using desktop::Pump;
 
 // The parent at (left, top) with a one-pixel border; the child at (childX,
 // childY) of the parent's client area. Each paints its background in its colour.
