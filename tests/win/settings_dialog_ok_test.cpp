@@ -19,7 +19,6 @@
 #include "base/os_version_win.h"
 #include "base/text.h"
 #include "capture/gdiplus_available_win.h"
-#include "dialogs/comctl32_functions_win.h"
 #include "dialogs/comdlg32_functions_win.h"
 #include "dialogs/page_values.h"
 #include "dialogs/settings_pages_win.h"
@@ -27,7 +26,7 @@
 #include "resources/texts.h"
 #include "settings/upload_settings.h"
 #include "shell/shell32_functions_win.h"
-#include "tests/win/ini_scratch.h"
+#include "tests/win/open_settings_dialog.h"
 #include "tests/win/settings_fields.h"
 
 namespace {
@@ -54,53 +53,6 @@ constexpr char kChangedIni[] =
     "[Info]\r\nTitle=A title\r\nCopyright=(c) me\r\nDocname=doc\r\nDescription=some words\r\n"
     "Artist=an artist\r\n"
     "[Upload]\r\nServer=ftp.example.org\r\nUser=me\r\nDir=/in\r\nPassive=0\r\nPassword=707700\r\n";
-
-GrabSettings Loaded(const char* iniText, IniScratch& dir) {
-    dir.Write("Pixelnook.ini", iniText);
-    GrabSettings settings(true);
-    settings.Load(kOsWindows98);
-    return settings;
-}
-
-// The settings dialog on a copy of the settings, its pages filled.
-class OpenDialog {
-public:
-    explicit OpenDialog(GrabSettings settings) : dialog(GetModuleHandleA(nullptr), settings) {
-        if (Comctl32Optional().InitCommonControls != nullptr)
-            Comctl32Optional().InitCommonControls();
-        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr,
-                           DialogProc, 0);
-    }
-    ~OpenDialog() {
-        dialog.ReleaseResources();
-        DestroyWindow(dialog.hwnd);
-    }
-    OpenDialog(const OpenDialog&) = delete;
-    OpenDialog& operator=(const OpenDialog&) = delete;
-
-    std::string Text(int page, int id) const {
-        char text[kPathChars] = "";
-        GetDlgItemTextA(dialog.pageWindows[page], id, text, sizeof text);
-        return text;
-    }
-    void Type(int page, int id, const char* text) const {
-        SetDlgItemTextA(dialog.pageWindows[page], id, text);
-    }
-    // A click reaches the dialog through the page, as the user's does.
-    void Click(int page, int id) const {
-        SendDlgItemMessageA(dialog.pageWindows[page], id, BM_CLICK, 0, 0);
-    }
-    LRESULT Send(int page, int id, UINT message, WPARAM wParam = 0) const {
-        return SendDlgItemMessageA(dialog.pageWindows[page], id, message, wParam, 0);
-    }
-    // The page as if its window could not be made.
-    void Lose(int page) {
-        DestroyWindow(dialog.pageWindows[page]);
-        dialog.pageWindows[page] = nullptr;
-    }
-
-    SettingsDialog dialog;
-};
 
 // Answers the next message box with that caption with OK, from a thread of
 // its own, and keeps its text.
