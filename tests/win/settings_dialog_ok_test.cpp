@@ -11,10 +11,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <set>
 #include <string>
-#include <thread>
 
 #include "base/os_version_win.h"
 #include "base/text.h"
@@ -54,39 +52,34 @@ constexpr char kChangedIni[] =
     "Artist=an artist\r\n"
     "[Upload]\r\nServer=ftp.example.org\r\nUser=me\r\nDir=/in\r\nPassive=0\r\nPassword=707700\r\n";
 
-// Answers the next message box with that caption with OK, from a thread of
-// its own, and keeps its text.
+// Answers the next message box with that caption with OK, from a timer that
+// the box's own message loop serves, and keeps its text.
 class BoxAnswerer {
 public:
-    explicit BoxAnswerer(const char* caption)
-        : watcher_([this, caption] {
-              for (; !stop_; Sleep(20)) {
-                  HWND box = FindWindowA("#32770", caption);
-                  if (box != nullptr && IsWindowVisible(box)) {
-                      char text[1024] = "";
-                      GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message
-                      text_ = text;
-                      PostMessageA(box, WM_COMMAND, IDOK, 0);
-                      return;
-                  }
-              }
-          }) {}
-    ~BoxAnswerer() { Answered(); }
+    explicit BoxAnswerer(const char* caption) : timer_(SetTimer(nullptr, 0, 20, Answer)) {
+        caption_ = caption;
+        text_.clear();
+    }
+    ~BoxAnswerer() { KillTimer(nullptr, timer_); }
     BoxAnswerer(const BoxAnswerer&) = delete;
     BoxAnswerer& operator=(const BoxAnswerer&) = delete;
 
     // The text of the box answered; "" when none came.
-    std::string Answered() {
-        stop_ = true;
-        if (watcher_.joinable())
-            watcher_.join();
-        return text_;
-    }
+    std::string Answered() const { return text_; }
 
 private:
-    std::atomic<bool> stop_{false};
-    std::string text_;
-    std::thread watcher_;
+    static void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD) {
+        HWND box = FindWindowA("#32770", caption_);
+        if (box != nullptr && IsWindowVisible(box) && text_.empty()) {
+            char text[1024] = "";
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message
+            text_ = text;
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+    static inline const char* caption_ = nullptr;
+    static inline std::string text_;
+    UINT_PTR timer_;
 };
 
 // What the stood-in shell and open-file dialog were asked and answer.
@@ -95,7 +88,7 @@ struct StandIns {
     bool cancel = false;
     std::string browseTitle;
     OPENFILENAMEA open = {};
-    std::string openTitle, openFilter;
+    std::string openTitle;
 };
 StandIns g_standIns;
 
@@ -113,10 +106,6 @@ PIDLIST_ABSOLUTE WINAPI StandInBrowse(LPBROWSEINFOA info) {
 BOOL WINAPI StandInOpen(LPOPENFILENAMEA request) {
     g_standIns.open = *request;
     g_standIns.openTitle = request->lpstrTitle;
-    const char* end = request->lpstrFilter;
-    while (*end != '\0' || end[1] != '\0')
-        ++end;
-    g_standIns.openFilter.assign(request->lpstrFilter, end + 2);
     if (g_standIns.cancel)
         return FALSE;
     CopyText(request->lpstrFile, request->nMaxFile, g_standIns.chosen.c_str());
@@ -360,7 +349,6 @@ TEST(SettingsPageButtons, PathsAreRelativeOnlyWhenTheDialogOpenedSoAsked) {
                 const OPENFILENAMEA& asked = g_standIns.open;
                 EXPECT_EQ(asked.lStructSize, kOpenFileNameSize);  // what Windows 98 takes
                 EXPECT_EQ(g_standIns.openTitle, TEXT_SELECT_WATERMARK_TITLE);
-                EXPECT_EQ(g_standIns.openFilter, WatermarkFilter(TEXT_ALL_SUPPORTED, true));
                 EXPECT_EQ(asked.Flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                                                           OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST));
             }
