@@ -117,6 +117,8 @@ TEST(SettingsDialog, OkTakesEffectAtOnce) {
     ASSERT_NE(settings.dialog, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == iconsBefore + 1; }));
     EXPECT_FALSE(settings.Shown(IDC_UNLOAD));  // the tray icon can end the program
+    // Without GDI+ only bitmaps are offered.
+    EXPECT_EQ(SendDlgItemMessageA(settings.Page("Storage"), IDC_EXT, CB_GETCOUNT, 0, 0), 1);
     settings.Click(IDC_SYSTRAY, "General");
     settings.Click(IDC_MAKE_LINK, "General");
     settings.ClickItem(2);
