@@ -1,6 +1,7 @@
 // A person's use of the settings dialog's frame: the first run's
-// Introduction, the page list, OK taking effect at once, the dialog while it
-// is open, and Unload. What each page's fields do is the page tests' part.
+// Introduction, the page list, OK taking effect at once and being kept, the
+// dialog while it is open, and Unload. What each page's fields show and what
+// OK takes from them is the Windows tests' part (SettingsDialogOk).
 #include <windows.h>
 
 #include <shlobj.h>
@@ -115,6 +116,9 @@ TEST(SettingsDialog, OkTakesEffectAtOnce) {
     const SettingsDialogView& settings = open.settings;
     ASSERT_NE(settings.dialog, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == iconsBefore + 1; }));
+    EXPECT_FALSE(settings.Shown(IDC_UNLOAD));  // the tray icon can end the program
+    // Without GDI+ only bitmaps are offered.
+    EXPECT_EQ(SendDlgItemMessageA(settings.Page("Storage"), IDC_EXT, CB_GETCOUNT, 0, 0), 1);
     settings.Click(IDC_SYSTRAY, "General");
     settings.Click(IDC_MAKE_LINK, "General");
     settings.ClickItem(2);
@@ -125,7 +129,10 @@ TEST(SettingsDialog, OkTakesEffectAtOnce) {
     EXPECT_TRUE(
         WaitUntil([&] { return GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES; }));
     DeleteFileA(link.c_str());
-    // The next grab is of the whole screen.
+    // The file holds the change too, and the next grab is of the whole screen.
+    EXPECT_EQ(GetPrivateProfileIntA("Properties", "SnapType", -1,
+                                    open.dir.FilePath("Pixelnook.ini").c_str()),
+              3);
     PressKeys({VK_LWIN, VK_F10});
     Bmp bmp;
     ASSERT_TRUE(WaitForBmp(open.dir.FilePath("screencap_001.bmp"), bmp));
@@ -168,8 +175,7 @@ TEST(SettingsDialog, UnloadIsOfferedOnlyWithoutTrayIconAndTaskbarButtonAndEndsTh
     const struct {
         const char* properties;
         bool offered;
-    } cases[] = {{"Systray=1\r\nTaskbar=0\r\n", false},
-                 {"Systray=0\r\nTaskbar=1\r\n", false},
+    } cases[] = {{"Systray=0\r\nTaskbar=1\r\n", false},  // with the tray icon: OkTakesEffectAtOnce
                  {"Systray=0\r\nTaskbar=0\r\n", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.properties);
