@@ -442,7 +442,14 @@ int Grabs(int count, int every, const std::string& file, bool area) {
         } else if (PressHotKey() == 0 && WaitForStore(file, clipboardBefore)) {
             ++stored;
         } else {
-            fprintf(stderr, "pixelnook-probe: grab %d was not stored\n", grab);
+            // What Pixelnook shows meanwhile, to tell a lost press from a lost store.
+            fprintf(stderr,
+                    "pixelnook-probe: grab %d was not stored (popup %s, clipboard %s, "
+                    "DIB %s, menu %s)\n",
+                    grab, IsWindowVisible(mainWindow) ? "shown" : "hidden",
+                    GetClipboardSequenceNumber() != clipboardBefore ? "changed" : "unchanged",
+                    IsClipboardFormatAvailable(CF_DIB) ? "offered" : "missing",
+                    FindWindowA("#32768", nullptr) != nullptr ? "open" : "none");
         }
         ProcessStats stats;
         if (grab % every == 0 && ReadStats(mainWindow, stats)) {
