@@ -1,6 +1,7 @@
 // GdipImage and its helpers; see gdip_image_win.h.
 #include "capture/gdip_image_win.h"
 
+#include <cstddef>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -70,6 +71,25 @@ gdip::GpStatus GdipImage::Record(gdip::GpStatus status) {
 ImagePtr ImageFromBitmap(HBITMAP bitmap) {
     gdip::GpBitmap* image = nullptr;
     const gdip::GpStatus status = Gdip().GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &image);
+    return Wrap(status, image);
+}
+
+ImagePtr ImageOverDibSection(HBITMAP bitmap) {
+    BITMAP section = {};
+    if (GetObjectA(bitmap, sizeof section, &section) == 0 || section.bmBits == nullptr ||
+        section.bmBitsPixel != 32 || section.bmWidth <= 0 || section.bmHeight <= 0) {
+        return nullptr;
+    }
+    GdiFlush();  // drawing still queued must reach the pixels first
+    // GDI+ wants the top row first: the bottom-up rows are walked from the
+    // last one in memory, with a negative stride.
+    auto* top = static_cast<BYTE*>(section.bmBits) +
+                static_cast<ptrdiff_t>(section.bmHeight - 1) * section.bmWidthBytes;
+    // 32bppRGB, as GdipCreateBitmapFromHBITMAP makes of the section: the
+    // fourth byte is no alpha.
+    gdip::GpBitmap* image = nullptr;
+    const gdip::GpStatus status = Gdip().GdipCreateBitmapFromScan0(
+        section.bmWidth, section.bmHeight, -section.bmWidthBytes, PixelFormat32bppRGB, top, &image);
     return Wrap(status, image);
 }
 

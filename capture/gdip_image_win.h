@@ -45,6 +45,11 @@ constexpr gdip::PixelFormat kFormatIndexed = PixelFormat8bppIndexed;
 // The grab's DIB section (selected into no device context) as an image; null
 // when GDI+ refuses it.
 ImagePtr ImageFromBitmap(HBITMAP bitmap);
+// The same picture without a copy: the image reads the pixels of the grab's
+// DIB section (32 bits a pixel, bottom-up rows) where they lie, so it must not
+// outlive the section, and drawing into it would draw into the grab. Null for
+// a bitmap whose pixels cannot be reached so.
+ImagePtr ImageOverDibSection(HBITMAP bitmap);
 // A blank image of that size and format; null when GDI+ cannot make it.
 ImagePtr BlankImage(int32_t width, int32_t height, gdip::PixelFormat format);
 // An image read from a file; null when it cannot be read.

@@ -199,11 +199,20 @@ void SetImageInfo(GdipImage& image, const GrabSettings& settings) {
     }
 }
 
+// The grab as the first image of a save. A step that only reads it gets the
+// DIB section's own pixels: under Wine, filling fresh memory for a copy of a
+// 1920 x 1080 grab costs about as much as encoding it. One that draws into it
+// (the watermark) gets a copy, so the grab itself never changes.
+ImagePtr GrabImage(const SaveJob& job, bool drawnInto) {
+    ImagePtr view = drawnInto ? nullptr : ImageOverDibSection(job.bitmap);
+    return view ? std::move(view) : ImageFromBitmap(job.bitmap);
+}
+
 // The full-size file. Gives the final image back when the thumbnail needs it;
 // written reports whether the file was.
 ImagePtr SaveFullImage(const SaveJob& job, bool keepImage, bool& written) {
     written = false;
-    ImagePtr image = ImageFromBitmap(job.bitmap);
+    ImagePtr image = GrabImage(job, job.settings.Watermark.Watermark);
     if (!image) {
         return nullptr;
     }
@@ -226,11 +235,12 @@ void SaveThumbnail(const SaveJob& job, GdipImage& full) {
     const auto& t = job.settings.Thumbnail;
     const GdiplusSaveOptions& o = job.options;
     const bool ownMark = job.settings.Watermark.Watermark && t.WMSame;
-    // A fresh copy of the grab when the thumbnail gets its own mark or its own
-    // transparency; otherwise the finished full-size image is scaled.
+    // The grab as it was when the thumbnail gets its own mark (drawn into the
+    // thumbnail, not into this) or its own transparency; otherwise the
+    // finished full-size image is scaled.
     ImagePtr owned;
     if (ownMark || o.transparent) {
-        owned = ImageFromBitmap(job.bitmap);
+        owned = GrabImage(job, false);
         if (!owned) {
             return;
         }
