@@ -31,19 +31,6 @@ TEST(ColorReducer, RunsAcrossRowEndsReuseTheIndexAndStridesAreFollowed) {
                                             1, 1, 2, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE}));
 }
 
-TEST(ColorReducer, PaletteReducerFromBlockAndBack) {
-    PaletteBlock in = BlockOf({0xFF112233u, 0xFF445566u, 0x00778899u});
-    in.flags = 7;
-    PaletteReducer reducer(in);
-    PaletteBlock out = BlackBlock();
-    out.flags = 9;
-    EXPECT_EQ(&reducer.GetPalette(out), &out);
-    EXPECT_EQ(out.count, 3u);
-    EXPECT_EQ(out.flags, 9u);
-    EXPECT_EQ(out.entries[2], 0x00778899u);
-    EXPECT_EQ(out.entries[3], kOpaque);
-}
-
 TEST(ColorReducer, NearestEntryLowestIndexOnATieAndAlphaZeroToTheFirstClearEntry) {
     // The least squared RGB distance, whatever an entry's alpha; the lowest index
     // wins a tie, whichever entry is brighter. Alpha 0 takes the first entry of

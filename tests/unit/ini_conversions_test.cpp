@@ -63,13 +63,6 @@ TEST(IniConversions, ColorKeepsTheLowByteOfEachChannel) {
     }
 }
 
-TEST(IniConversions, EmptyTextMeansTheDefault) {
-    EXPECT_STREQ(TextOrDefault("", "screencap_"), "screencap_");
-    EXPECT_STREQ(TextOrDefault(nullptr, "screencap_"), "screencap_");
-    EXPECT_STREQ(TextOrDefault("shot", "screencap_"), "shot");
-    EXPECT_STREQ(TextOrDefault(" ", "screencap_"), " ");
-}
-
 TEST(IniConversions, DirectoryOfFileFitsItsBufferOrIsEmpty) {
     const std::string longFile = "C:\\" + std::string(300, 'd') + "\\Pixelnook.ini";
     const struct {

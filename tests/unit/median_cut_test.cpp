@@ -46,20 +46,6 @@ struct Quantized {
 
 }  // namespace
 
-TEST(MedianCut, FewCellsGiveOneEntryPerCellAtItsCentre) {
-    // Cells are 4 x 4 x 8 colour units; the first two colours share one.
-    const std::vector<Rgb> colours = {
-        {252, 100, 7}, {255, 103, 0}, {0, 0, 255}, {100, 0, 0}, {0, 0, 0}};
-    const std::vector<Rgb> entries = {
-        {254, 102, 4}, {254, 102, 4}, {2, 2, 252}, {102, 2, 4}, {2, 2, 4}};
-    Quantized q(Pixels(colours), 256);
-    ASSERT_EQ(q.count, 4);
-    for (size_t k = 0; k < colours.size(); ++k) {
-        EXPECT_EQ(q.EntryOf(k), entries[k]) << k;
-    }
-    EXPECT_EQ(q.indices[0], q.indices[1]);
-}
-
 TEST(MedianCut, SplitAxisRules) {
     // Three pixels, (0,0,0), (r,0,0) and (r,g,b); with two colours the one cut,
     // across the longest axis weighted red 2, green 3, blue 1 per unit, decides

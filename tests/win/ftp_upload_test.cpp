@@ -7,10 +7,7 @@
 
 #include <fstream>
 
-#include "base/os_version_win.h"
-#include "settings/grab_settings.h"
 #include "tests/support/ftp_server.h"
-#include "tests/win/ini_scratch.h"
 #include "upload/upload_win.h"
 
 TEST(FtpUpload, ResultCodesAndWhereTheFileLands) {
@@ -66,19 +63,4 @@ TEST(FtpUpload, ResultCodesAndWhereTheFileLands) {
                     log.find(std::string("<- ") + row.orMode) != std::string::npos)
             << log;
     }
-}
-
-TEST(FtpUpload, PortAndServiceOfTheSettingsChangeNothing) {
-    IniScratch scratch("upload");
-    // The password in its plain stored form, which every system reads.
-    scratch.Write("Pixelnook.ini",
-                  "[Upload]\r\nServer=127.0.0.1\r\nUser=pixelnook\r\n"
-                  "Password=677261622673656e6400\r\nPort=8021\r\nService=HTTP\r\n");
-    scratch.Write("tscreencap_001.png", "thumbnail");
-    GrabSettings settings(true);
-    settings.Load(GetOsVersionClass());
-    UploadGrabFiles(settings, "", "tscreencap_001.png");
-    const std::string stored = ftp::Root() + "\\tscreencap_001.png";
-    EXPECT_EQ(FileBytes(stored), "thumbnail");
-    DeleteFileA(stored.c_str());
 }

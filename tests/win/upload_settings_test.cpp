@@ -30,12 +30,6 @@ TEST(UploadSettingsFile, EveryFieldRoundTripsAndThePasswordIsStoredAsTheSavingSy
         settings.Load(savedOn);
         UploadSettings saved, back;
         UploadWipe wipe(back);
-        // No section yet: whatever the record held, the defaults.
-        CopyText(back.Server, "left over");
-        back.Passive = false;
-        LoadUpload(settings, back, savedOn);
-        EXPECT_STREQ(back.Server, "");
-        EXPECT_TRUE(back.Passive);
         for (size_t i = 0; i < 6; ++i)
             FormatText(texts(saved)[i], kTextChars, "text %d, C:\\x\\", static_cast<int>(i));
         CopyText(saved.Password, password);
