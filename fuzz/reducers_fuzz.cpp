@@ -2,7 +2,7 @@
 // it (median cut on the pixels as they are, the others on the working pixels),
 // with strides of either sign, padded rows, and memory running out at any
 // allocation. The source pixels and the padding are never written; a
-// reduction that succeeds leaves at most 256 entries, every index inside the
+// reduction that ran short of memory says so; a reduction that succeeds leaves at most 256 entries, every index inside the
 // palette, and no entry of alpha 0 but the fill colour where the rules put it:
 // entry 0 for grayscale and web safe, 255 for the octree, the first
 // transparent pixel's for median cut.
@@ -20,6 +20,7 @@ namespace {
 
 // Allocations left before operator new fails; negative: no limit.
 thread_local long long g_allocationsLeft = -1;
+thread_local bool g_allocationRefused = false;
 
 enum Method { kGrayscale, kMedianCut, kMedianCutDithered, kOctree, kWebSafe };
 
@@ -40,6 +41,7 @@ struct Plane {
 
 void* operator new(size_t size) {
     if (g_allocationsLeft == 0) {
+        g_allocationRefused = true;
         throw std::bad_alloc();
     }
     g_allocationsLeft -= g_allocationsLeft > 0;
@@ -90,6 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     bool reduced = false;
     g_allocationsLeft = allocations;
+    g_allocationRefused = false;
     if (method == kMedianCut || method == kMedianCutDithered) {
         reduced = ReduceByMedianCut(source.view, fill, transparent, method == kMedianCutDithered,
                                     target.view, block);
@@ -127,6 +130,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (!reduced) {
         return 0;
+    }
+    if (g_allocationRefused) {
+        __builtin_trap();  // short of memory, yet reported as reduced
     }
     if (block.count == 0 || block.count > kMaxPaletteEntries) {
         __builtin_trap();
