@@ -14,6 +14,7 @@ namespace {
 std::string Decode(const std::string& text, size_t bytesSize) {
     std::vector<uint8_t> bytes(bytesSize);
     const size_t count = DecodeHex(text.c_str(), bytes.data(), bytesSize);
+    EXPECT_LT(count, bytesSize) << "no room left for the zero byte";
     return std::string(bytes.begin(), bytes.begin() + std::min(count, bytesSize));
 }
 
