@@ -2,10 +2,11 @@
 // it (median cut on the pixels as they are, the others on the working pixels),
 // with strides of either sign, padded rows, and memory running out at any
 // allocation. The source pixels and the padding are never written; a
-// reduction that ran short of memory says so; a reduction that succeeds leaves at most 256 entries, every index inside the
-// palette, and no entry of alpha 0 but the fill colour where the rules put it:
-// entry 0 for grayscale and web safe, 255 for the octree, the first
-// transparent pixel's for median cut.
+// reduction that ran short of memory says so; a reduction that succeeds
+// leaves at most 256 entries, every index inside the palette, and no entry of
+// alpha 0 but the fill colour where the rules put it: entry 0 for grayscale
+// and web safe, 255 for the octree, the first transparent pixel's for median
+// cut.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
