@@ -10,10 +10,11 @@
 // be described (no bitmap, empty, or too large for a BMP file).
 bool MakeBitmapInfo(HBITMAP bitmap, BitmapHeader& header);
 
-// Reads the bitmap's pixels through dc (the grab's memory device context) and
-// writes the file, replacing any file of that name. False when nothing was
-// written: no memory for the pixels, unreadable pixels, no file, or a write
-// that failed (the partly written file is removed again).
+// Writes the bitmap's pixels as the file, replacing any file of that name: a
+// grab's DIB section straight from its own rows, any other bitmap read through
+// dc (the grab's memory device context). False when nothing was written: no
+// memory for the pixels, unreadable pixels, no file, or a write that failed
+// (the partly written file is removed again).
 bool WriteBmpFile(const char* path, const BitmapHeader& header, HBITMAP bitmap, HDC dc);
 
 // The bitmap as a packed DIB (the 40-byte header, then the rows bottom-up) in
