@@ -193,6 +193,15 @@ OctreeReducer::OctreeReducer(bool isTransparent, Argb transparentArgb, int32_t c
       maxColors(std::min(std::max(colorCount, 1), kMaxPaletteEntries - 1)),
       tree(depth) {}
 
+void OctreeReducer::Analyze(const ArgbView& bits) {
+    for (int32_t y = 0; y < bits.height; ++y) {
+        const Argb* row = bits.Row(y);
+        for (int32_t x = 0; x < bits.width; ++x) {
+            tree.AddColor(row[x]);
+        }
+    }
+}
+
 uint8_t OctreeReducer::MapColor(Argb pixel) {
     if (transparent && AlphaOf(pixel) == 0) {
         return static_cast<uint8_t>(maxColors);
