@@ -61,6 +61,14 @@ int32_t GdipImage::Height() {
     return static_cast<int32_t>(height);
 }
 
+gdip::PixelFormat GdipImage::Format() {
+    gdip::PixelFormat format = 0;
+    if (Record(Gdip().GdipGetImagePixelFormat(native_, &format)) != gdip::Ok) {
+        return 0;
+    }
+    return format;
+}
+
 gdip::GpStatus GdipImage::Record(gdip::GpStatus status) {
     if (status != gdip::Ok) {
         lastStatus = status;

@@ -28,6 +28,8 @@ public:
     // Size in pixels; 0 when GDI+ cannot tell.
     int32_t Width();
     int32_t Height();
+    // The pixel format; 0 (PixelFormatUndefined) when GDI+ cannot tell.
+    gdip::PixelFormat Format();
 
     // Keeps a failing status (the last one) and passes every status through.
     gdip::GpStatus Record(gdip::GpStatus status);

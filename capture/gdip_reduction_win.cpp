@@ -7,7 +7,6 @@
 // saved instead, as when GDI+ cannot make the 8-bit bitmap.
 #include <new>
 #include <utility>
-#include <vector>
 
 #include "capture/image_steps_win.h"
 #include "imaging/color_reducer.h"
@@ -35,8 +34,26 @@ bool ReadPalette(GdipImage& image, PaletteBlock& block) {
                                                    static_cast<INT>(sizeof block))) == gdip::Ok;
 }
 
-// Runs reduce(source pixels, target indices, palette block) into a new 8-bit
-// bitmap of image's size; null when anything on the way fails.
+// The format the source is locked in. Its own when it is one of the two 32-bit
+// layouts the reducers read, because GDI+ then hands out the pixels where they
+// lie; asked for another format (32bppRGB as ARGB too) it converts the whole
+// image into a new buffer first, 8 MB for a 1920 x 1080 grab. opaque tells
+// the reducers that the fourth byte of 32bppRGB is no alpha: as ARGB every
+// such pixel would read alpha 255.
+struct SourceLock {
+    gdip::PixelFormat format;
+    bool opaque;
+};
+
+SourceLock SourceLockFor(GdipImage& image) {
+    if (image.Format() == PixelFormat32bppRGB) {
+        return {PixelFormat32bppRGB, true};
+    }
+    return {kFormatArgb, false};
+}
+
+// Runs reduce(source pixels, opaque, target indices, palette block) into a new
+// 8-bit bitmap of image's size; null when anything on the way fails.
 template <typename Reduce>
 ImagePtr ReduceInto(GdipImage& image, Reduce&& reduce) {
     ImagePtr result = BlankImage(image.Width(), image.Height(), kFormatIndexed);
@@ -48,9 +65,10 @@ ImagePtr ReduceInto(GdipImage& image, Reduce&& reduce) {
         return nullptr;
     }
     {
-        LockedBits source(image, gdip::ImageLockModeRead, kFormatArgb);
+        const SourceLock lock = SourceLockFor(image);
+        LockedBits source(image, gdip::ImageLockModeRead, lock.format);
         LockedBits target(*result, gdip::ImageLockModeWrite, kFormatIndexed);
-        if (!source || !target || !reduce(source.Argb(), target.Indices(), block)) {
+        if (!source || !target || !reduce(source.Argb(), lock.opaque, target.Indices(), block)) {
             return nullptr;
         }
     }
@@ -64,19 +82,9 @@ ImagePtr ReduceInto(GdipImage& image, Reduce&& reduce) {
 // ReduceColors over the image as drawn onto a cleared 32-bit bitmap: pixels of
 // alpha 0 arrive as 0 in all four channels.
 ImagePtr ReduceWith(ColorReducer& reducer, GdipImage& image) {
-    return ReduceInto(image, [&reducer](const ArgbView& source, const IndexView& target,
-                                        PaletteBlock& block) {
-        std::vector<Argb> pixels;
-        try {
-            pixels.resize(static_cast<size_t>(source.width) * static_cast<size_t>(source.height));
-        } catch (const std::bad_alloc&) {
-            return false;
-        }
-        const ArgbView working{source.width, source.height,
-                               source.width * static_cast<int32_t>(sizeof(Argb)),
-                               reinterpret_cast<uint8_t*>(pixels.data())};
-        DrawAsWorkingPixels(source, working);
-        return ReduceColors(reducer, working, target, block);
+    return ReduceInto(image, [&reducer](const ArgbView& source, bool opaque,
+                                        const IndexView& target, PaletteBlock& block) {
+        return ReduceDrawnColors(reducer, source, opaque, target, block);
     });
 }
 
@@ -109,10 +117,12 @@ ImagePtr ReduceByOctree(ImagePtr image, Colorref fill, bool transparent) {
 }
 
 ImagePtr ReduceByMedianCut(ImagePtr image, Colorref fill, bool transparent, bool dithered) {
-    ImagePtr reduced = ReduceInto(
-        *image, [&](const ArgbView& source, const IndexView& target, PaletteBlock& block) {
-            return ReduceByMedianCut(source, fill, transparent, dithered, target, block);
-        });
+    ImagePtr reduced = ReduceInto(*image, [&](const ArgbView& source, bool opaque,
+                                              const IndexView& target, PaletteBlock& block) {
+        // An image without alpha has no transparent pixel to give the fill
+        // colour's entry to.
+        return ReduceByMedianCut(source, fill, transparent && !opaque, dithered, target, block);
+    });
     return reduced ? std::move(reduced) : std::move(image);
 }
 

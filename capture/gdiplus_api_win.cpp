@@ -25,6 +25,7 @@ PIXELNOOK_SAME_AS_FLAT(GdipCloneBitmapAreaI);
 PIXELNOOK_SAME_AS_FLAT(GdipDisposeImage);
 PIXELNOOK_SAME_AS_FLAT(GdipGetImageWidth);
 PIXELNOOK_SAME_AS_FLAT(GdipGetImageHeight);
+PIXELNOOK_SAME_AS_FLAT(GdipGetImagePixelFormat);
 PIXELNOOK_SAME_AS_FLAT(GdipGetImageGraphicsContext);
 PIXELNOOK_SAME_AS_FLAT(GdipDeleteGraphics);
 PIXELNOOK_SAME_AS_FLAT(GdipSetPageUnit);
@@ -56,6 +57,7 @@ bool BindAll(HMODULE m, GdiplusFunctions& f) {
            BindFunction(m, "GdipDisposeImage", f.GdipDisposeImage) &&
            BindFunction(m, "GdipGetImageWidth", f.GdipGetImageWidth) &&
            BindFunction(m, "GdipGetImageHeight", f.GdipGetImageHeight) &&
+           BindFunction(m, "GdipGetImagePixelFormat", f.GdipGetImagePixelFormat) &&
            BindFunction(m, "GdipGetImageGraphicsContext", f.GdipGetImageGraphicsContext) &&
            BindFunction(m, "GdipDeleteGraphics", f.GdipDeleteGraphics) &&
            BindFunction(m, "GdipSetPageUnit", f.GdipSetPageUnit) &&

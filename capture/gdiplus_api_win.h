@@ -38,6 +38,8 @@ struct GdiplusFunctions {
     Status(WINAPI* GdipDisposeImage)(gdip::GpImage* image) = nullptr;
     Status(WINAPI* GdipGetImageWidth)(gdip::GpImage* image, UINT* width) = nullptr;
     Status(WINAPI* GdipGetImageHeight)(gdip::GpImage* image, UINT* height) = nullptr;
+    Status(WINAPI* GdipGetImagePixelFormat)(gdip::GpImage* image,
+                                            gdip::PixelFormat* format) = nullptr;
     Status(WINAPI* GdipGetImageGraphicsContext)(gdip::GpImage* image,
                                                 gdip::GpGraphics** graphics) = nullptr;
     Status(WINAPI* GdipDeleteGraphics)(gdip::GpGraphics* graphics) = nullptr;

@@ -62,14 +62,65 @@ bool ReduceColors(ColorReducer& reducer, const ArgbView& bits, const IndexView& 
     return true;
 }
 
-void DrawAsWorkingPixels(const ArgbView& source, const ArgbView& dest) {
+void DrawAsWorkingPixels(const ArgbView& source, const ArgbView& dest, bool opaque) {
     for (int32_t y = 0; y < source.height; ++y) {
         const Argb* from = source.Row(y);
         Argb* to = dest.Row(y);
+        if (opaque) {
+            for (int32_t x = 0; x < source.width; ++x) {
+                to[x] = from[x] | kOpaque;
+            }
+            continue;
+        }
         for (int32_t x = 0; x < source.width; ++x) {
             to[x] = AlphaOf(from[x]) == 0 ? 0 : from[x];
         }
     }
+}
+
+namespace {
+
+// Pixels drawn per band: 128 KB, well inside the cache of any processor the
+// program runs on, and many rows of any screen.
+constexpr int32_t kBandPixels = 32 * 1024;
+
+}  // namespace
+
+bool ReduceDrawnColors(ColorReducer& reducer, const ArgbView& source, bool opaque,
+                       const IndexView& target, PaletteBlock& block) {
+    // Band by band gives what the whole picture gives: the analysis sees every
+    // pixel once in the same order (the reducer keeps its state between
+    // calls), and a pixel's index depends only on its value and the palette.
+    try {
+        const int32_t width = std::max(source.width, 0);
+        const int32_t height = std::max(source.height, 0);
+        const int32_t bandRows = std::max(1, std::min(kBandPixels / std::max(width, 1), height));
+        std::vector<Argb> band(static_cast<size_t>(width) * static_cast<size_t>(bandRows));
+        auto draw = [&](int32_t y, int32_t rows) {
+            const ArgbView from{width, rows, source.stride,
+                                reinterpret_cast<uint8_t*>(source.Row(y))};
+            const ArgbView to{width, rows, width * static_cast<int32_t>(sizeof(Argb)),
+                              reinterpret_cast<uint8_t*>(band.data())};
+            DrawAsWorkingPixels(from, to, opaque);
+            return to;
+        };
+        if (!reducer.paletteFixed) {
+            for (int32_t y = 0; y < height; y += bandRows) {
+                reducer.Analyze(draw(y, std::min(bandRows, height - y)));
+            }
+        }
+        PaletteBlock& result = reducer.GetPalette(block);
+        if (&result != &block) {
+            block = result;
+        }
+        for (int32_t y = 0; y < height; y += bandRows) {
+            const int32_t rows = std::min(bandRows, height - y);
+            reducer.Remap(draw(y, rows), IndexView{width, rows, target.stride, target.Row(y)});
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
 }
 
 PaletteReducer::PaletteReducer(const PaletteBlock& block) : ColorReducer(true) {

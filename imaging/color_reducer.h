@@ -41,11 +41,20 @@ public:
 bool ReduceColors(ColorReducer& reducer, const ArgbView& bits, const IndexView& target,
                   PaletteBlock& block);
 
-// The glue draws the image source-over onto a cleared 32-bit bitmap before
-// reducing it, so fully transparent pixels arrive as 0 in all four channels. This
-// is that draw for pixels already in straight ARGB (copies source into dest, same
-// size).
-void DrawAsWorkingPixels(const ArgbView& source, const ArgbView& dest);
+// The reducers see the image as drawn source-over onto a cleared 32-bit bitmap,
+// so fully transparent pixels arrive as 0 in all four channels. This is that
+// draw (copies source into dest, same size) for pixels in straight ARGB, or,
+// with opaque, for pixels of an image without alpha (GDI+'s 32bppRGB, whose
+// fourth byte means nothing): every one arrives with alpha 255.
+void DrawAsWorkingPixels(const ArgbView& source, const ArgbView& dest, bool opaque = false);
+
+// ReduceColors over source as DrawAsWorkingPixels draws it, with the same
+// result, but drawn a band of rows at a time into a small buffer that stays in
+// the processor's cache: a whole drawn copy of a 1920 x 1080 grab would be
+// 8 MB of fresh memory, filled and copied only to be read once or twice.
+// False when memory ran out, as ReduceColors.
+bool ReduceDrawnColors(ColorReducer& reducer, const ArgbView& source, bool opaque,
+                       const IndexView& target, PaletteBlock& block);
 
 // Every pixel value mapped so far, with its palette index: an open-addressing
 // hash table. (An ordered map gives the same answers, but a photo-like grab has

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
+#include "imaging/fixed_palettes.h"
+#include "imaging/octree.h"
 #include "tests/unit/imaging_test_support.h"
 
 namespace {
@@ -66,10 +71,43 @@ TEST(ColorReducer, CachedIndicesAreTheSearchedOnes) {
     }
 }
 
-TEST(ColorReducer, WorkingPixelsClearFullyTransparentOnes) {
+TEST(ColorReducer, WorkingPixelsClearFullyTransparentOnesOrAreAllOpaqueWithoutAlpha) {
     TestImage image(4, 1);
     image.pixels = {0x00FF00FFu, 0x01FF00FFu, 0xFF123456u, 0x00000001u};
     TestImage work(4, 1, 0xDEADBEEFu);
     DrawAsWorkingPixels(image.View(), work.View());
     EXPECT_EQ(work.pixels, (std::vector<Argb>{0, 0x01FF00FFu, 0xFF123456u, 0}));
+    DrawAsWorkingPixels(image.View(), work.View(), true);
+    EXPECT_EQ(work.pixels, (std::vector<Argb>{0xFFFF00FFu, 0xFFFF00FFu, 0xFF123456u, 0xFF000001u}));
+}
+
+TEST(ColorReducer, DrawnBandByBandReducesAsTheWholeDrawnPicture) {
+    // 700 rows of 50 pixels are more than one band; every fifth pixel has alpha 0.
+    TestImage image = RandomImage(50, 700, 3, 0xF0F0F0);
+    for (size_t i = 0; i < image.pixels.size(); i += 5) {
+        image.pixels[i] &= kColorMask;
+    }
+    const std::function<std::unique_ptr<ColorReducer>()> reducers[] = {
+        [] { return std::make_unique<GrayscaleReducer>(true, 0x00FF00FFu); },
+        [] { return std::make_unique<WebSafeReducer>(false, 0); },
+        [] { return std::make_unique<OctreeReducer>(true, 0x00FF00FFu, 255, 8); },
+        [] { return std::make_unique<OctreeReducer>(false, 0, 16, 8); },
+    };
+    for (const auto& make : reducers) {
+        for (const bool opaque : {false, true}) {
+            TestImage working(image.width, image.height);
+            DrawAsWorkingPixels(image.View(), working.View(), opaque);
+            Reduced whole{false, TestIndices(image.width, image.height), BlackBlock()};
+            whole.reduced =
+                ReduceColors(*make(), working.View(), whole.indices.View(), whole.block);
+            Reduced banded{false, TestIndices(image.width, image.height), BlackBlock()};
+            banded.reduced = ReduceDrawnColors(*make(), image.View(), opaque, banded.indices.View(),
+                                               banded.block);
+            ASSERT_TRUE(whole.reduced && banded.reduced);
+            EXPECT_EQ(banded.indices.pixels, whole.indices.pixels) << opaque;
+            EXPECT_EQ(banded.block.count, whole.block.count);
+            EXPECT_TRUE(std::equal(std::begin(banded.block.entries), std::end(banded.block.entries),
+                                   std::begin(whole.block.entries)));
+        }
+    }
 }
