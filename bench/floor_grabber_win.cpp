@@ -78,7 +78,9 @@ bool LoadIndexed(const char* path, IndexedPicture& picture) {
     wchar_t wide[MAX_PATH];
     MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH);
     gdip::GpBitmap* file = nullptr;
-    if (Gdip().GdipCreateBitmapFromFile(wide, &file) != gdip::Ok) {
+    const gdip::GpStatus opened = Gdip().GdipCreateBitmapFromFile(wide, &file);
+    if (opened != gdip::Ok) {
+        fprintf(stderr, "floor-grabber: %s cannot be read (status %d)\n", path, int(opened));
         return false;
     }
     UINT width = 0, height = 0;
@@ -99,17 +101,24 @@ bool LoadIndexed(const char* path, IndexedPicture& picture) {
     ok = ok && Gdip().GdipBitmapLockBits(file, &whole, gdip::ImageLockModeRead,
                                          PixelFormat8bppIndexed, &data) == gdip::Ok;
     if (ok) {
-        picture.indices.resize(size_t(width) * height);
+        const UINT stride = (width + 3) & ~3u;  // GDI+ rows are whole 32-bit words
+        picture.indices.resize(size_t(stride) * height);
         for (UINT y = 0; y < height; ++y) {
-            memcpy(&picture.indices[size_t(y) * width],
+            memcpy(&picture.indices[size_t(y) * stride],
                    static_cast<BYTE*>(data.Scan0) + ptrdiff_t(y) * data.Stride, width);
         }
         Gdip().GdipBitmapUnlockBits(file, &data);
-        ok = Gdip().GdipCreateBitmapFromScan0(INT(width), INT(height), INT(width),
+        ok = Gdip().GdipCreateBitmapFromScan0(INT(width), INT(height), INT(stride),
                                               PixelFormat8bppIndexed, picture.indices.data(),
                                               &picture.bitmap) == gdip::Ok &&
              Gdip().GdipSetImagePalette(
                  picture.bitmap, reinterpret_cast<const gdip::ColorPalette*>(&palette)) == gdip::Ok;
+    }
+    if (!ok) {
+        gdip::PixelFormat format = 0;
+        Gdip().GdipGetImagePixelFormat(file, &format);
+        fprintf(stderr, "floor-grabber: no 8-bit picture in %s (format %x, palette %d bytes)\n",
+                path, unsigned(format), paletteBytes);
     }
     Gdip().GdipDisposeImage(file);
     return ok;

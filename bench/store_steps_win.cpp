@@ -126,8 +126,20 @@ void GifSteps(HBITMAP grab, int reduction, const wchar_t* path, Timer& timer) {
     timer.Mark(r + "GDI+ shutdown");
 }
 
+// Builds the reducer of a reduction (not median cut, which has none).
+std::unique_ptr<ColorReducer> MakeReducer(int reduction) {
+    if (reduction == 1) {
+        return std::make_unique<GrayscaleReducer>(false, 0x00FF00FF);
+    }
+    if (reduction == 4) {
+        return std::make_unique<OctreeReducer>(false, 0x00FF00FF, 255, 8);
+    }
+    return std::make_unique<WebSafeReducer>(false, 0x00FF00FF);
+}
+
 // The reduction's inner steps, each alone: lock, working copy, analyse,
-// palette, map, the 8-bit image, over the same picture.
+// palette, map, the 8-bit image, over the same picture; then the reduction
+// as the store now runs it, straight from the locked grab.
 void ReductionSteps(HBITMAP grab, int reduction, Timer& timer) {
     const std::string r = std::string("gif ") + kReductionNames[reduction] + ": ";
     ULONG_PTR token = 0;
@@ -171,14 +183,7 @@ void ReductionSteps(HBITMAP grab, int reduction, Timer& timer) {
             ReduceByMedianCut(working, 0x00FF00FF, false, reduction == 3, target.Indices(), block);
             timer.Mark(r + "  analyse, map" + (reduction == 3 ? ", dither" : ""));
         } else if (reduction != 0) {
-            std::unique_ptr<ColorReducer> reducer;
-            if (reduction == 1) {
-                reducer = std::make_unique<GrayscaleReducer>(false, 0x00FF00FF);
-            } else if (reduction == 4) {
-                reducer = std::make_unique<OctreeReducer>(false, 0x00FF00FF, 255, 8);
-            } else {
-                reducer = std::make_unique<WebSafeReducer>(false, 0x00FF00FF);
-            }
+            std::unique_ptr<ColorReducer> reducer = MakeReducer(reduction);
             timer.Restart();
             if (!reducer->paletteFixed) {
                 reducer->Analyze(working);
@@ -189,6 +194,17 @@ void ReductionSteps(HBITMAP grab, int reduction, Timer& timer) {
             reducer->Remap(working, target.Indices());
             timer.Mark(r + "  map");
         }
+        pixels.clear();
+        pixels.shrink_to_fit();
+        timer.Restart();
+        if (reduction == 2 || reduction == 3) {
+            ReduceByMedianCut(source.Argb(), 0x00FF00FF, false, reduction == 3, target.Indices(),
+                              block);
+        } else {
+            ReduceDrawnColors(*MakeReducer(reduction), source.Argb(), true, target.Indices(),
+                              block);
+        }
+        timer.Mark(r + "  reduced from the grab's own pixels, band by band");
     }
     Gdip().GdiplusShutdown(token);
 }
