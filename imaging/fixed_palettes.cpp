@@ -82,11 +82,44 @@ WebSafeReducer::WebSafeReducer(bool isTransparent, Argb transparentColor)
     }
 }
 
+namespace {
+
+// The cube level nearest to a channel value: 0..25 give level 0, 26..76 level
+// 1, and so on. 51 is odd, so no value lies halfway between two levels.
+uint32_t NearestWebSafeLevel(uint32_t value) {
+    return (value + kWebSafeStep / 2) / kWebSafeStep;
+}
+
+int32_t SquaredRgbDistance(Argb a, Argb b) {
+    const int32_t dr = static_cast<int32_t>(RedOfArgb(a)) - static_cast<int32_t>(RedOfArgb(b));
+    const int32_t dg = static_cast<int32_t>(GreenOfArgb(a)) - static_cast<int32_t>(GreenOfArgb(b));
+    const int32_t db = static_cast<int32_t>(BlueOfArgb(a)) - static_cast<int32_t>(BlueOfArgb(b));
+    return dr * dr + dg * dg + db * db;
+}
+
+}  // namespace
+
 uint8_t WebSafeReducer::MapColor(Argb pixel) {
-    if (transparent && AlphaOf(pixel) == 0) {
+    if (AlphaOf(pixel) == 0) {
+        return transparent ? kTransparentEntry : PaletteReducer::MapColor(pixel);
+    }
+    // The nearest entry by squared RGB distance, worked out instead of
+    // searched (a photo-like grab has hundreds of thousands of colours, each a
+    // search of 216 entries): the cube is a grid, so its nearest entry is the
+    // nearest level in each channel on its own, and it has no ties.
+    const uint32_t first = transparent ? 1 : 0;
+    const uint32_t cube = first +
+                          (NearestWebSafeLevel(RedOfArgb(pixel)) * kWebSafeLevels +
+                           NearestWebSafeLevel(GreenOfArgb(pixel))) *
+                              kWebSafeLevels +
+                          NearestWebSafeLevel(BlueOfArgb(pixel));
+    // The fill entry comes before the cube and is one of the candidates: it
+    // wins when it is at least as near (the lowest index wins a tie).
+    if (transparent &&
+        SquaredRgbDistance(pixel, colors[0]) <= SquaredRgbDistance(pixel, colors[cube])) {
         return kTransparentEntry;
     }
-    return PaletteReducer::MapColor(pixel);
+    return static_cast<uint8_t>(cube);
 }
 
 int32_t ChooseHalftoneTransparentEntry(PaletteBlock& block, Colorref fill) {

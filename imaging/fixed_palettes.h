@@ -37,7 +37,8 @@ public:
     WebSafeReducer(bool transparent, Argb transparentColor);
 
     // Pixels of alpha 0 go to entry 0 with transparency on; the rest to their
-    // nearest entry, entry 0 included.
+    // nearest entry, entry 0 included (as PaletteReducer finds it, lowest index
+    // on a tie, but worked out from the cube's levels).
     uint8_t MapColor(Argb pixel) override;
 
 protected:

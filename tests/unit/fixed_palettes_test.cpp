@@ -74,6 +74,24 @@ TEST(WebSafe, PaletteOrderAndCount) {
     EXPECT_EQ(WebSafeReducer(true, kMagentaKey).MapColor(Opaque(255, 0, 255)), 0);
 }
 
+TEST(WebSafe, WorkedOutEntryIsTheSearchedOne) {
+    // Every level of each channel, and colours around a fill colour off the cube.
+    std::vector<Argb> pixels = RandomImage(64, 64, 5).pixels;
+    for (uint32_t v = 0; v < 256; ++v) {
+        pixels.insert(pixels.end(),
+                      {Opaque(v, 0, 0), Opaque(0, v, 0), Opaque(0, 0, v), Opaque(v, 255 - v, v / 2),
+                       Opaque(40 + v % 9, 90, 60 + v / 32)});
+    }
+    for (bool transparent : {false, true}) {
+        WebSafeReducer reducer(transparent, 0x00285A3Cu);  // (40, 90, 60)
+        PaletteBlock block = BlackBlock();
+        PaletteReducer searched(reducer.GetPalette(block));
+        for (Argb p : pixels) {
+            ASSERT_EQ(reducer.MapColor(p), searched.MapColor(p)) << std::hex << p << transparent;
+        }
+    }
+}
+
 TEST(Halftone, FillColourAtEntry41OrAboveBecomesTransparent) {
     const struct {
         std::vector<uint32_t> fillAt;  // indices holding the opaque fill colour
