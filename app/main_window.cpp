@@ -188,9 +188,11 @@ void OnSysCommand(GrabApp& app, HWND window, WPARAM wParam) {
 void OnGrabComplete(GrabApp& app, WPARAM alphaFilled) {
     char picturePath[kPathChars] = "";
     char thumbnailPath[kPathChars] = "";
-    const bool stored =
+    // Only a picture this grab really stored is uploaded: after a failed save
+    // the path may name an earlier grab's file of the same name.
+    const bool pictureStored =
         app.grab.StoreGrab(app.settings, alphaFilled == 1, picturePath, thumbnailPath);
-    if (stored && app.settings.Properties.StoreFile) {
+    if (pictureStored && app.settings.Properties.StoreFile) {
         UploadGrabFiles(app.settings, picturePath, thumbnailPath);
     }
     app.grab.ReleaseGrab();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -27,12 +28,14 @@ constexpr uint32_t kGrey = 0xFF808080;
 struct SaveCall {
     std::vector<LONG> parameters;   // each a single Long, else -1
     std::vector<uint32_t> palette;  // of an 8-bit image; empty for 32 bits
+    std::string items;              // set on the image saved: "ID type text|" for each
 };
 GdiplusFunctions g_real;
 std::vector<SaveCall> g_saves;
 // Every library the binding loads and every save, with the current directory.
 std::vector<std::pair<std::string, std::string>> g_calls;
-std::string g_items;  // "ID type text|" for each
+// The items set on each living image; a disposed image's address may come back.
+std::map<gdip::GpImage*, std::string> g_items;
 
 std::vector<uint32_t> PaletteOf(gdip::GpImage* image) {
     PaletteBlock block;
@@ -45,6 +48,7 @@ std::vector<uint32_t> PaletteOf(gdip::GpImage* image) {
 gdip::GpStatus WINAPI WatchSave(gdip::GpImage* image, const WCHAR* path, const CLSID* encoder,
                                 const gdip::EncoderParameters* parameters) {
     SaveCall call;
+    call.items = g_items[image];
     g_calls.emplace_back("save", CurrentDirectory());
     auto* bitmap = static_cast<gdip::GpBitmap*>(image);
     const gdip::GpRect first(0, 0, 1, 1);
@@ -69,8 +73,19 @@ gdip::GpStatus WINAPI WatchItem(gdip::GpImage* image, const gdip::PropertyItem* 
     EXPECT_EQ(item->length, strlen(text) + 1) << text;  // the zero byte counted
     char head[16];
     snprintf(head, sizeof head, "%04lX %u ", static_cast<unsigned long>(item->id), item->type);
-    g_items += head + std::string(text) + "|";
+    g_items[image] += head + std::string(text) + "|";
     return g_real.GdipSetPropertyItem(image, item);
+}
+
+gdip::GpStatus WINAPI WatchDispose(gdip::GpImage* image) {
+    g_items.erase(image);
+    return g_real.GdipDisposeImage(image);
+}
+
+// A save that fails before it opens the file, as a refusing encoder does.
+gdip::GpStatus WINAPI RefuseSave(gdip::GpImage*, const WCHAR*, const CLSID*,
+                                 const gdip::EncoderParameters*) {
+    return gdip::Win32Error;
 }
 
 gdip::GpStatus WINAPI RefuseIndexed(INT width, INT height, INT stride, gdip::PixelFormat format,
@@ -92,6 +107,7 @@ void Watch() {
     g_items.clear();
     GdiplusLibrary().functions.GdipSaveImageToFile = WatchSave;
     GdiplusLibrary().functions.GdipSetPropertyItem = WatchItem;
+    GdiplusLibrary().functions.GdipDisposeImage = WatchDispose;
 }
 
 // A file's pixels read back through GDI+: top-down, 0xAARRGGBB; and its palette.
@@ -168,15 +184,18 @@ TEST_F(GdiplusStore, EachTypeWritesItsFileAndQuarterSizeThumbnailWithItsSettings
         const std::string identify = "/usr/bin/identify -format '%m %wx%h ' " + name + " t" + name;
         EXPECT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + identify, In("identify")),
                   std::string(format) + " 64x48 " + format + " 16x12 ");
-        // Wine writes none of what follows into the file.
+        // Wine writes none of what follows into the file. The items are set
+        // on the image that is saved (for GIF the reduced one), not the thumbnail.
         ASSERT_EQ(g_saves.size(), 2u);
         EXPECT_EQ(g_saves[0].parameters, parameters);
         EXPECT_EQ(g_saves[1].parameters, std::vector<LONG>());
         // The date and time (UTC, to the minute) and the software are always there.
-        EXPECT_TRUE(std::regex_match(g_items, std::regex("0320 2 Title\\|013B 2 Artist\\|0132 2 "
-                                                         "\\d{4}(:\\d\\d){2} \\d\\d:\\d\\d:00\\|"
-                                                         "0131 2 Pixelnook [^|]+\\|")))
-            << g_items;
+        EXPECT_TRUE(
+            std::regex_match(g_saves[0].items, std::regex("0320 2 Title\\|013B 2 Artist\\|0132 2 "
+                                                          "\\d{4}(:\\d\\d){2} \\d\\d:\\d\\d:00\\|"
+                                                          "0131 2 Pixelnook [^|]+\\|")))
+            << g_saves[0].items;
+        EXPECT_EQ(g_saves[1].items, "");
     }
 }
 
@@ -190,6 +209,21 @@ TEST_F(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
                                  grab.capturedImage.memoryDc.Get(), appSettings, options));
     EXPECT_TRUE(g_saves.empty());  // GDI+ is not handed an encoder that was not found
     EXPECT_FALSE(Exists(In("none.pxn")) || Exists(In("tnone.pxn")));
+}
+
+TEST_F(GdiplusStore, AFailedSaveKeepsTheEarlierGrabOfTheSameNameAndStoresNothing) {
+    // With a fixed file name (no digits) the files there are the previous grab's.
+    InstallPicture(grab, 8, 8, [](int, int) { return kGrey; });
+    const GrabSettings s = Settings("png");
+    Store(s);
+    const std::string picture = FileBytes(In("screencap_.png"));
+    const std::string thumbnail = FileBytes(In("tscreencap_.png"));
+    ASSERT_FALSE(picture.empty() || thumbnail.empty());
+    Watch();
+    GdiplusLibrary().functions.GdipSaveImageToFile = RefuseSave;
+    EXPECT_FALSE(grab.StoreGrab(s, false, nullptr, nullptr));  // so nothing is uploaded
+    EXPECT_EQ(FileBytes(In("screencap_.png")), picture);
+    EXPECT_EQ(FileBytes(In("tscreencap_.png")), thumbnail);
 }
 
 using GdiplusLoading = GdiplusStore;
@@ -283,8 +317,14 @@ TEST_F(GdiplusStore, GifHandsGdiplusThePaletteAndPixelsTheToolComputes) {
             Store(s);
             ASSERT_EQ(g_saves.size(), reduction == 0 && transparent ? 4u : 2u);
             const bool thirtyTwoBits = reduction == 0 || method == nullptr;
-            for (const SaveCall& save : g_saves)  // the picture's and the thumbnail's
-                ASSERT_EQ(save.palette.empty(), thirtyTwoBits);
+            // The picture's saves, then the thumbnail's; the picture's image
+            // carries its information whichever image the reduction gave.
+            for (size_t i = 0; i < g_saves.size(); ++i) {
+                ASSERT_EQ(g_saves[i].palette.empty(), thirtyTwoBits);
+                EXPECT_EQ(g_saves[i].items.find("0131 2 ") != std::string::npos,
+                          i < g_saves.size() / 2)
+                    << i;
+            }
             if (thirtyTwoBits)
                 continue;
 
