@@ -7,7 +7,7 @@
 #include "base/limits.h"
 #include "base/os_version_win.h"
 #include "base/text.h"
-#include "capture/gdiplus_available_win.h"
+#include "encode/gdiplus_available_win.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
 #include "settings/status_text.h"

@@ -6,7 +6,7 @@
 
 #include "base/handles_win.h"
 #include "base/system_functions_win.h"
-#include "capture/cursor_composite.h"
+#include "imaging/cursor_composite.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 #include "base/os_version_win.h"
 #include "base/text.h"
-#include "capture/gdiplus_available_win.h"
+#include "encode/gdiplus_available_win.h"
 #include "dialogs/comdlg32_functions_win.h"
 #include "dialogs/page_values.h"
 #include "dialogs/settings_dialog_win.h"

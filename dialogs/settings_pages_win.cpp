@@ -20,7 +20,7 @@
 
 #include "base/os_version_win.h"
 #include "base/text.h"
-#include "capture/gdiplus_available_win.h"
+#include "encode/gdiplus_available_win.h"
 #include "dialogs/page_values.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "capture/flatten_alpha.h"
+#include "imaging/flatten_alpha.h"
 #include "imaging/fixed_palettes.h"
 #include "imaging/transparency.h"
 

@@ -1,4 +1,4 @@
-#include "capture/cursor_composite.h"
+#include "imaging/cursor_composite.h"
 
 #include <gtest/gtest.h>
 

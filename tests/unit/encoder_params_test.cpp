@@ -1,4 +1,4 @@
-#include "capture/encoder_params.h"
+#include "encode/encoder_params.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "capture/flatten_alpha.h"
+#include "imaging/flatten_alpha.h"
 
 #include <gtest/gtest.h>
 

@@ -13,10 +13,10 @@
 #include <tuple>
 #include <vector>
 
-#include "capture/gdiplus_api_win.h"
-#include "capture/gdiplus_available_win.h"
-#include "capture/gdiplus_save_win.h"
-#include "capture/image_steps_win.h"
+#include "encode/gdiplus_api_win.h"
+#include "encode/gdiplus_available_win.h"
+#include "encode/gdiplus_save_win.h"
+#include "encode/gdiplus_image_steps_win.h"
 #include "tests/win/ini_scratch.h"
 #include "tests/win/store_test_support.h"
 

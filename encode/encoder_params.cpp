@@ -1,5 +1,5 @@
 // Encoder parameter values; see encoder_params.h.
-#include "capture/encoder_params.h"
+#include "encode/encoder_params.h"
 
 #include <iterator>
 

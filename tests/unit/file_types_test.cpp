@@ -1,4 +1,4 @@
-#include "capture/store_formats.h"
+#include "encode/file_types.h"
 
 #include <gtest/gtest.h>
 

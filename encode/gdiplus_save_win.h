@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-#include "capture/store_formats.h"
+#include "encode/file_types.h"
 #include "settings/grab_settings.h"
 
 // Saves the grab (the DIB section selected into dc) as picturePath and, when

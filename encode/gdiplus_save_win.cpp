@@ -6,7 +6,7 @@
 // image information items on the image that is saved, save (and for halftone
 // GIFs with transparency the items again and a second save); then the thumbnail from the same grab,
 // saved with the encoder's defaults; shut GDI+ down and put the DIB section back.
-#include "capture/gdiplus_save_win.h"
+#include "encode/gdiplus_save_win.h"
 
 #include <cstddef>
 #include <cstring>
@@ -16,11 +16,11 @@
 #include "base/handles_win.h"
 #include "base/limits.h"
 #include "base/text.h"
-#include "capture/encoder_params.h"
-#include "capture/gdip_image_win.h"
+#include "encode/encoder_params.h"
+#include "encode/gdiplus_image_win.h"
 #include "resources/texts.h"
-#include "capture/image_steps_win.h"
-#include "capture/thumbnail_size.h"
+#include "encode/gdiplus_image_steps_win.h"
+#include "imaging/thumbnail_size.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Binding of gdiplus.dll; see gdiplus_api_win.h.
-#include "capture/gdiplus_api_win.h"
+#include "encode/gdiplus_api_win.h"
 
 #include <cstring>
 #include <iterator>
@@ -8,7 +8,7 @@
 #include "base/os_version_win.h"
 #include "base/system_functions_win.h"
 #include "base/text.h"
-#include "capture/gdiplus_available_win.h"
+#include "encode/gdiplus_available_win.h"
 
 namespace {
 

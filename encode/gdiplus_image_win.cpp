@@ -1,5 +1,5 @@
-// GdipImage and its helpers; see gdip_image_win.h.
-#include "capture/gdip_image_win.h"
+// GdipImage and its helpers; see gdiplus_image_win.h.
+#include "encode/gdiplus_image_win.h"
 
 #include <cstddef>
 #include <cstring>

@@ -17,8 +17,8 @@
 #include "base/text.h"
 #include "capture/bmp_file_win.h"
 #include "capture/file_numbering.h"
-#include "capture/gdiplus_available_win.h"
-#include "capture/gdiplus_save_win.h"
+#include "encode/gdiplus_available_win.h"
+#include "encode/gdiplus_save_win.h"
 #include "capture/screen_grab_win.h"
 
 namespace {

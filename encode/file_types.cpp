@@ -1,5 +1,5 @@
-// The store's format table; see store_formats.h.
-#include "capture/store_formats.h"
+// The store's format table; see file_types.h.
+#include "encode/file_types.h"
 
 #include <cstring>
 

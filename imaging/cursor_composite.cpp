@@ -1,5 +1,5 @@
 // Cursor compositing; see cursor_composite.h.
-#include "capture/cursor_composite.h"
+#include "imaging/cursor_composite.h"
 
 #include <cstddef>
 

@@ -1,5 +1,5 @@
 // FlattenAlpha; see flatten_alpha.h.
-#include "capture/flatten_alpha.h"
+#include "imaging/flatten_alpha.h"
 
 #include <cstddef>
 

@@ -17,7 +17,7 @@
 #include "base/handles_win.h"
 #include "base/os_version_win.h"
 #include "capture/cursor_overlay_win.h"
-#include "capture/flatten_alpha.h"
+#include "imaging/flatten_alpha.h"
 #include "capture/screen_grab_win.h"
 
 namespace {

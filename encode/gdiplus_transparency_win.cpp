@@ -2,7 +2,7 @@
 // locked, and rewritten by the portable step (imaging/transparency.h).
 #include <new>
 
-#include "capture/image_steps_win.h"
+#include "encode/gdiplus_image_steps_win.h"
 #include "imaging/transparency.h"
 
 namespace {
