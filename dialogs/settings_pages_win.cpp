@@ -20,6 +20,7 @@
 
 #include "base/os_version_win.h"
 #include "base/text.h"
+#include "encode/file_types.h"
 #include "encode/gdiplus_available_win.h"
 #include "dialogs/page_values.h"
 #include "resources/resource_ids.h"
@@ -158,8 +159,6 @@ std::vector<IndexListBinding> IndexListBindings(GrabSettings& s) {
 }
 
 // The file types offered: bitmaps always, the rest only through GDI+.
-constexpr const char* kBitmapExtension = "bmp";
-constexpr const char* kGdiplusExtensions[] = {"gif", "jpg", "png", "tif"};
 
 // The Uploads page's two lists offer one choice each and are not read back.
 constexpr char kProtocolItem[] = "FTP";
@@ -206,10 +205,11 @@ void FillStorageSpecials(HWND page, const GrabSettings& s) {
     const DWORD length = current ? GetCurrentDirectoryA(std::size(shown), shown) : 0;
     const bool expanded = length > 0 && length < std::size(shown);
     SetDlgItemTextA(page, IDC_STORE_DIR, expanded ? shown : s.FileStore.Dir);
-    AddListItem(page, IDC_EXT, kBitmapExtension);
-    if (IsGdiplusAvailable()) {
-        for (const char* extension : kGdiplusExtensions) {
-            AddListItem(page, IDC_EXT, extension);
+    // Only BMP is offered where GDI+ is missing: the program writes it itself.
+    const bool gdiplus = IsGdiplusAvailable();
+    for (const FileType& type : kFileTypes) {
+        if (gdiplus || !type.needsGdiplus) {
+            AddListItem(page, IDC_EXT, type.extension);
         }
     }
     // The first item that begins with the field's text, whatever its case.

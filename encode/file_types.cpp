@@ -1,7 +1,8 @@
-// The store's format table; see file_types.h.
+// The file-type table's lookups; see file_types.h.
 #include "encode/file_types.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -10,33 +11,40 @@ constexpr int32_t kFullQuality = 100;
 
 }  // namespace
 
+const FileType* FindFileType(const char* extension) {
+    if (extension == nullptr) {
+        return nullptr;
+    }
+    for (const FileType& type : kFileTypes) {
+        if (strcmp(extension, type.extension) == 0) {
+            return &type;
+        }
+    }
+    return nullptr;
+}
+
+int32_t EncoderCompressionValue(int32_t compression) {
+    if (compression >= 0 &&
+        compression < static_cast<int32_t>(std::size(kEncoderCompressionValues))) {
+        return kEncoderCompressionValues[compression];
+    }
+    return compression;
+}
+
 bool GdiplusSaveOptionsFor(const char* extension, const StoreFormatInputs& in,
                            GdiplusSaveOptions& options) {
     options = GdiplusSaveOptions{};
-    options.quality = kFullQuality;
-    if (extension == nullptr) {
+    const FileType* type = FindFileType(extension);
+    if (type == nullptr) {
         return false;
     }
-    if (strcmp(extension, "bmp") == 0) {
-        options.mimeType = "image/bmp";
-    } else if (strcmp(extension, "gif") == 0) {
-        options.mimeType = "image/gif";
-        options.reduction = in.reduction;
-        options.transparent = in.transFill;
-        options.colour = in.fillColour;
-        options.gif = true;
-    } else if (strcmp(extension, "jpg") == 0) {
-        options.mimeType = "image/jpeg";
-        options.quality = in.quality;
-    } else if (strcmp(extension, "png") == 0 || strcmp(extension, "tif") == 0) {
-        const bool tiff = extension[0] == 't';
-        options.mimeType = tiff ? "image/tiff" : "image/png";
-        options.alphaFilled = in.alphaFilled;
-        options.compression = tiff ? in.compression : 0;
-        options.transparent = in.transFill;
-        options.colour = in.fillColour;
-    } else {
-        return false;
-    }
+    options.mimeType = type->mimeType;
+    options.quality = type->quality ? in.quality : kFullQuality;
+    options.compression = type->compression ? in.compression : 0;
+    options.reduction = type->colourReduction ? in.reduction : 0;
+    options.gif = type->colourReduction;
+    options.transparent = type->transparency && in.transFill;
+    options.colour = type->transparency ? in.fillColour : 0;
+    options.alphaFilled = type->capturedAlpha && in.alphaFilled;
     return true;
 }

@@ -16,7 +16,6 @@
 #include "base/handles_win.h"
 #include "base/limits.h"
 #include "base/text.h"
-#include "encode/encoder_params.h"
 #include "encode/gdiplus_image_win.h"
 #include "resources/texts.h"
 #include "encode/gdiplus_image_steps_win.h"
@@ -261,9 +260,7 @@ ImagePtr SaveFullImage(const SaveJob& job, bool keepImage, bool& written) {
     if (job.settings.Watermark.Watermark) {
         DrawWatermark(*image, *image, job.settings.Watermark);
     }
-    const bool tiff = strcmp(o.mimeType, "image/tiff") == 0;
-    const EncoderSettings parameters(
-        o.quality, EncoderCompressionValue(CompressionSettingFor(tiff, o.compression)));
+    const EncoderSettings parameters(o.quality, EncoderCompressionValue(o.compression));
     written = ReduceAndSave(image, job, parameters.Get(), &job.settings, job.picturePath);
     return keepImage ? std::move(image) : nullptr;
 }
