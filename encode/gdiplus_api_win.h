@@ -14,51 +14,42 @@
 #include <objidl.h>  // PROPID and IStream, which the GDI+ declarations use
 #include <gdiplus.h>
 
+#include "base/system_functions_win.h"
+
 // The GDI+ types and status values, used under a short name.
 namespace gdip = Gdiplus;
+
+// Every GDI+ function the program uses: start-up and shutdown live in the
+// Gdiplus namespace, the flat functions in Gdiplus::DllExports.
+#define PIXELNOOK_GDIPLUS_FUNCTIONS(F)                 \
+    F(gdip::, GdiplusStartup)                          \
+    F(gdip::, GdiplusShutdown)                         \
+    F(gdip::DllExports::, GdipGetImageEncodersSize)    \
+    F(gdip::DllExports::, GdipGetImageEncoders)        \
+    F(gdip::DllExports::, GdipCreateBitmapFromHBITMAP) \
+    F(gdip::DllExports::, GdipCreateBitmapFromScan0)   \
+    F(gdip::DllExports::, GdipCreateBitmapFromFile)    \
+    F(gdip::DllExports::, GdipCloneBitmapAreaI)        \
+    F(gdip::DllExports::, GdipDisposeImage)            \
+    F(gdip::DllExports::, GdipGetImageWidth)           \
+    F(gdip::DllExports::, GdipGetImageHeight)          \
+    F(gdip::DllExports::, GdipGetImageGraphicsContext) \
+    F(gdip::DllExports::, GdipDeleteGraphics)          \
+    F(gdip::DllExports::, GdipSetPageUnit)             \
+    F(gdip::DllExports::, GdipSetInterpolationMode)    \
+    F(gdip::DllExports::, GdipDrawImageRectI)          \
+    F(gdip::DllExports::, GdipBitmapLockBits)          \
+    F(gdip::DllExports::, GdipBitmapUnlockBits)        \
+    F(gdip::DllExports::, GdipGetImagePaletteSize)     \
+    F(gdip::DllExports::, GdipGetImagePalette)         \
+    F(gdip::DllExports::, GdipSetImagePalette)         \
+    F(gdip::DllExports::, GdipSetPropertyItem)         \
+    F(gdip::DllExports::, GdipSaveImageToFile)
 
 struct GdiplusFunctions {
     using Status = gdip::GpStatus;
 
-    Status(WINAPI* GdiplusStartup)(ULONG_PTR* token, const gdip::GdiplusStartupInput* input,
-                                   gdip::GdiplusStartupOutput* output) = nullptr;
-    VOID(WINAPI* GdiplusShutdown)(ULONG_PTR token) = nullptr;
-    Status(WINAPI* GdipGetImageEncodersSize)(UINT* count, UINT* bytes) = nullptr;
-    Status(WINAPI* GdipGetImageEncoders)(UINT count, UINT bytes,
-                                         gdip::ImageCodecInfo* encoders) = nullptr;
-    Status(WINAPI* GdipCreateBitmapFromHBITMAP)(HBITMAP bitmap, HPALETTE palette,
-                                                gdip::GpBitmap** result) = nullptr;
-    Status(WINAPI* GdipCreateBitmapFromScan0)(INT width, INT height, INT stride,
-                                              gdip::PixelFormat format, BYTE* pixels,
-                                              gdip::GpBitmap** result) = nullptr;
-    Status(WINAPI* GdipCreateBitmapFromFile)(const WCHAR* path, gdip::GpBitmap** result) = nullptr;
-    Status(WINAPI* GdipCloneBitmapAreaI)(INT x, INT y, INT width, INT height,
-                                         gdip::PixelFormat format, gdip::GpBitmap* source,
-                                         gdip::GpBitmap** result) = nullptr;
-    Status(WINAPI* GdipDisposeImage)(gdip::GpImage* image) = nullptr;
-    Status(WINAPI* GdipGetImageWidth)(gdip::GpImage* image, UINT* width) = nullptr;
-    Status(WINAPI* GdipGetImageHeight)(gdip::GpImage* image, UINT* height) = nullptr;
-    Status(WINAPI* GdipGetImageGraphicsContext)(gdip::GpImage* image,
-                                                gdip::GpGraphics** graphics) = nullptr;
-    Status(WINAPI* GdipDeleteGraphics)(gdip::GpGraphics* graphics) = nullptr;
-    Status(WINAPI* GdipSetPageUnit)(gdip::GpGraphics* graphics, gdip::GpUnit unit) = nullptr;
-    Status(WINAPI* GdipSetInterpolationMode)(gdip::GpGraphics* graphics,
-                                             gdip::InterpolationMode mode) = nullptr;
-    Status(WINAPI* GdipDrawImageRectI)(gdip::GpGraphics* graphics, gdip::GpImage* image, INT x,
-                                       INT y, INT width, INT height) = nullptr;
-    Status(WINAPI* GdipBitmapLockBits)(gdip::GpBitmap* bitmap, const gdip::GpRect* rect, UINT mode,
-                                       gdip::PixelFormat format, gdip::BitmapData* data) = nullptr;
-    Status(WINAPI* GdipBitmapUnlockBits)(gdip::GpBitmap* bitmap, gdip::BitmapData* data) = nullptr;
-    Status(WINAPI* GdipGetImagePaletteSize)(gdip::GpImage* image, INT* bytes) = nullptr;
-    Status(WINAPI* GdipGetImagePalette)(gdip::GpImage* image, gdip::ColorPalette* palette,
-                                        INT bytes) = nullptr;
-    Status(WINAPI* GdipSetImagePalette)(gdip::GpImage* image,
-                                        const gdip::ColorPalette* palette) = nullptr;
-    Status(WINAPI* GdipSetPropertyItem)(gdip::GpImage* image,
-                                        const gdip::PropertyItem* item) = nullptr;
-    Status(WINAPI* GdipSaveImageToFile)(gdip::GpImage* image, const WCHAR* path,
-                                        const CLSID* encoder,
-                                        const gdip::EncoderParameters* parameters) = nullptr;
+    PIXELNOOK_GDIPLUS_FUNCTIONS(PIXELNOOK_BOUND_FIELD)
 };
 
 // The process's one binding of gdiplus.dll.
