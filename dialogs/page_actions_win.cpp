@@ -29,9 +29,6 @@
 
 namespace {
 
-// The storage folder's name for whatever directory is current.
-constexpr char kCurrentDirectory[] = ".\\";
-
 // A string-table text, at most 255 characters.
 struct LoadedText {
     LoadedText(HINSTANCE instance, UINT id) { LoadStringA(instance, id, text, std::size(text)); }
@@ -39,9 +36,7 @@ struct LoadedText {
 };
 
 void ShowWarning(HINSTANCE instance, UINT textId, UINT captionId) {
-    // No owner: the box stands on its own beside the settings dialog.
-    MessageBoxA(nullptr, LoadedText(instance, textId).text, LoadedText(instance, captionId).text,
-                MB_ICONEXCLAMATION | MB_OK);
+    ShowStringTableBox(instance, textId, captionId, MB_ICONEXCLAMATION | MB_OK);
 }
 
 // Gives the shell's item list back to the shell's allocator.
@@ -89,12 +84,12 @@ void TakeCurrentDirectory(SettingsDialog& dialog) {
     const DWORD length = GetCurrentDirectoryA(std::size(dialog.pathScratch), dialog.pathScratch);
     if (length == 0 || length >= std::size(dialog.pathScratch)) {
         // Too long for a path (or gone): the folder is named as the current one.
-        CopyText(dialog.pathScratch, kCurrentDirectory);
+        CopyText(dialog.pathScratch, kCurrentDirectoryDir);
     } else {
         CopyText(dialog.pathScratch, PathAsChosen(dialog, dialog.pathScratch));
     }
     SetDlgItemTextA(dialog.pageWindows[kPageStorage], IDC_STORE_DIR, dialog.pathScratch);
-    CopyText(dialog.pathScratch, kCurrentDirectory);
+    CopyText(dialog.pathScratch, kCurrentDirectoryDir);
 }
 
 void BrowseForWatermark(SettingsDialog& dialog) {

@@ -158,14 +158,9 @@ std::vector<IndexListBinding> IndexListBindings(GrabSettings& s) {
     };
 }
 
-// The file types offered: bitmaps always, the rest only through GDI+.
-
 // The Uploads page's two lists offer one choice each and are not read back.
 constexpr char kProtocolItem[] = "FTP";
 constexpr char kServiceItem[] = "Service default";
-
-// What the Storage page's folder field holds for the current directory.
-constexpr char kCurrentDirectory[] = ".\\";
 
 bool IsChecked(HWND page, int id) {
     return IsDlgButtonChecked(page, id) == BST_CHECKED;
@@ -179,13 +174,6 @@ void AddListItem(HWND page, int id, const char* item) {
     SendDlgItemMessageA(page, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
 }
 
-// Long paths are shortened in their middle when drawn; the text stays whole.
-void ShortenPathInMiddle(HWND page, int id) {
-    HWND control = GetDlgItem(page, id);
-    const LONG style = GetWindowLongA(control, GWL_STYLE) & ~SS_ELLIPSISMASK;
-    SetWindowLongA(control, GWL_STYLE, style | SS_PATHELLIPSIS);
-}
-
 void FillHotKeyList(HWND page, int32_t hotKey) {
     for (int i = 0; i < kHotKeyListItems; ++i) {
         AddListItem(page, IDC_HOT_KEY, HotKeyListItem(i).c_str());
@@ -197,11 +185,11 @@ void FillHotKeyList(HWND page, int32_t hotKey) {
 void FillStorageSpecials(HWND page, const GrabSettings& s) {
     SetChecked(page, IDC_STORE_CLIPBOARD, !s.Properties.StoreFile);
     SetChecked(page, IDC_STORE_FILE, s.Properties.StoreFile);
-    ShortenPathInMiddle(page, IDC_STORE_DIR);
+    ShortenPathInMiddle(GetDlgItem(page, IDC_STORE_DIR));
     // ".\\" is shown as the folder it stands for, and OK keeps what is shown.
     // A current directory too long for a path keeps showing ".\\".
     char shown[kPathChars] = "";
-    const bool current = strcmp(s.FileStore.Dir, kCurrentDirectory) == 0;
+    const bool current = strcmp(s.FileStore.Dir, kCurrentDirectoryDir) == 0;
     const DWORD length = current ? GetCurrentDirectoryA(std::size(shown), shown) : 0;
     const bool expanded = length > 0 && length < std::size(shown);
     SetDlgItemTextA(page, IDC_STORE_DIR, expanded ? shown : s.FileStore.Dir);
@@ -297,7 +285,7 @@ void FillPages(const HWND (&pages)[kSettingsPageCount], GrabSettings& s) {
     FillHotKeyList(pages[kPageHotKey], s.Properties.HotKey);
     SetDlgItemTextA(pages[kPageHotKey], IDC_HOT_KEY_RESULT, "");
     FillStorageSpecials(pages[kPageStorage], s);
-    ShortenPathInMiddle(pages[kPageWatermark], IDC_WM_FILE);
+    ShortenPathInMiddle(GetDlgItem(pages[kPageWatermark], IDC_WM_FILE));
     SetDlgItemTextA(pages[kPageWatermark], IDC_WM_HOFFSET, FormatFloat(s.Watermark.HOffset));
     SetDlgItemTextA(pages[kPageWatermark], IDC_WM_VOFFSET, FormatFloat(s.Watermark.VOffset));
     FillColour(pages[kPageBackfills], s.BkgndFill.Color);
