@@ -6,11 +6,11 @@
 
 #include "base/handles_win.h"
 #include "base/system_functions_win.h"
+#include "imaging/dib_section_win.h"
 #include "imaging/cursor_composite.h"
 
 namespace {
 
-constexpr WORD kTrueColourBits = 32;
 constexpr UINT kDrawCursorFlags = DI_NORMAL | DI_DEFAULTSIZE;
 
 HCURSOR FindCurrentCursor(HWND targetWindow) {
@@ -36,17 +36,16 @@ HCURSOR FindCurrentCursor(HWND targetWindow) {
 
 // The picture selected into dc as a pixel view, when it is a 32-bit DIB section.
 bool PictureRows(HDC dc, PixelRows32& rows) {
-    HGDIOBJ picture = GetCurrentObject(dc, OBJ_BITMAP);
-    BITMAP description = {};
-    if (picture == nullptr || GetObjectA(picture, sizeof description, &description) == 0 ||
-        description.bmBitsPixel != kTrueColourBits || description.bmBits == nullptr) {
+    DibPixels picture;
+    // The compositing walks bottom-up rows that follow each other in memory.
+    if (!DibSectionPixels(static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP)), picture) ||
+        !picture.bottomUp ||
+        picture.stride != picture.width * static_cast<int32_t>(sizeof(RGBQUAD))) {
         return false;
     }
-    // Pending drawing must reach the pixels before they are written directly.
-    GdiFlush();
-    rows.bits = static_cast<uint8_t*>(description.bmBits);
-    rows.width = description.bmWidth;
-    rows.height = description.bmHeight;
+    rows.bits = picture.bits;
+    rows.width = picture.width;
+    rows.height = picture.height;
     return true;
 }
 
@@ -132,13 +131,7 @@ std::unique_ptr<uint8_t[]> ReadBitmapBits32(HBITMAP bitmap, HDC dc, BITMAPINFOHE
         BITMAPINFOHEADER header;
         RGBQUAD colours[256];
     } info = {};
-    info.header.biSize = sizeof info.header;
-    info.header.biWidth = description.bmWidth;
-    info.header.biHeight = description.bmHeight;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = kTrueColourBits;
-    info.header.biCompression = BI_RGB;
-    info.header.biSizeImage = static_cast<DWORD>(bytes);
+    info.header = Header32(description.bmWidth, description.bmHeight);
     if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(description.bmHeight), bits.get(),
                   reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
         return nullptr;

@@ -16,6 +16,7 @@
 
 #include "base/handles_win.h"
 #include "base/os_version_win.h"
+#include "imaging/dib_section_win.h"
 #include "capture/cursor_overlay_win.h"
 #include "imaging/flatten_alpha.h"
 #include "capture/screen_grab_win.h"
@@ -52,27 +53,25 @@ bool HasMeaningfulAlpha(HWND window, HDC dc) {
            (GetDeviceCaps(dc, BITSPIXEL) == kTrueColourBits && regionType != COMPLEXREGION);
 }
 
-// The DIB section's pixels, or null when they cannot be reached directly.
-uint8_t* PictureBits(HBITMAP bitmap, BITMAP& description) {
-    description = {};
-    if (GetObjectA(bitmap, sizeof description, &description) == 0 ||
-        description.bmBits == nullptr || description.bmBitsPixel != kTrueColourBits) {
-        return nullptr;
+// The DIB section's pixels when they lie as rows that follow each other in
+// memory, as the alpha steps walk them; empty when they cannot be reached.
+DibPixels PictureBits(HBITMAP bitmap) {
+    DibPixels pixels;
+    if (!DibSectionPixels(bitmap, pixels) ||
+        pixels.stride != pixels.width * static_cast<int32_t>(sizeof(RGBQUAD))) {
+        return DibPixels{};
     }
-    GdiFlush();  // drawing still queued must reach the pixels first
-    return static_cast<uint8_t*>(description.bmBits);
+    return pixels;
 }
 
 bool CopyHasAlpha(HBITMAP bitmap) {
-    BITMAP description;
-    const uint8_t* bits = PictureBits(bitmap, description);
-    return HasAnyAlpha(bits, description.bmWidth, description.bmHeight);
+    const DibPixels pixels = PictureBits(bitmap);
+    return HasAnyAlpha(pixels.bits, pixels.width, pixels.height);
 }
 
 void FlattenPicture(HBITMAP bitmap, Colorref colour) {
-    BITMAP description;
-    uint8_t* bits = PictureBits(bitmap, description);
-    FlattenAlpha(bits, description.bmWidth, description.bmHeight, colour);
+    const DibPixels pixels = PictureBits(bitmap);
+    FlattenAlpha(pixels.bits, pixels.width, pixels.height, colour);
 }
 
 }  // namespace
