@@ -22,8 +22,8 @@ namespace {
 
 // The dialog opens at start-up; grabs go to BMP files without thumbnails.
 std::string Ini(const std::string& properties) {
-    return "[Properties]\r\nFirstTime=0\r\nSettingsOnStart=1\r\n" + properties +
-           "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\n[Thumbnail]\r\nThumb=0\r\n";
+    return IniAfterFirstRun("SettingsOnStart=1\r\n" + properties, "Name=screencap_\r\nExt=bmp\r\n",
+                            "[Thumbnail]\r\nThumb=0\r\n");
 }
 
 // Pixelnook with its settings dialog open, writing BMP files.

@@ -25,8 +25,7 @@ namespace {
 constexpr char kStatusText[] = "Use Win+F10 to take a Rectangular Area screen grab";
 
 std::string Ini(const std::string& properties) {
-    return "[Properties]\r\nFirstTime=0\r\nSettingsOnStart=0\r\nSnapType=5\r\n" + properties +
-           "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
+    return IniAfterFirstRun("SettingsOnStart=0\r\nSnapType=5\r\n" + properties, kNumberedBmps);
 }
 
 // Presses the left button at one point and lets go at another, moving the

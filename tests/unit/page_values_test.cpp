@@ -29,14 +29,6 @@ TEST(PageValues, HotKeyListSelectsAndReadsBack) {
     EXPECT_EQ(HotKeyFromListText(""), 111);
 }
 
-TEST(PageValues, OffsetsTravelAsTextInOneSharedBuffer) {
-    // Six significant digits survive the way through the box.
-    EXPECT_EQ(ParseFloat(FormatFloat(1234567.0f), 99.0f), 1234570.0f);
-    const char* first = FormatFloat(1.0f);
-    EXPECT_EQ(FormatFloat(2.0f), first);
-    EXPECT_STREQ(first, "2");
-}
-
 TEST(PageValues, PasswordChoiceOnOk) {
     const std::string spaces31(31, ' '), spaces33(33, ' ');
     const struct {
