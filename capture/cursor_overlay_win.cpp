@@ -35,30 +35,29 @@ HCURSOR FindCurrentCursor(HWND targetWindow) {
 }
 
 // The picture selected into dc as a pixel view, when it is a 32-bit DIB section.
-bool PictureRows(HDC dc, PixelRows32& rows) {
+bool PictureRows(HDC dc, ArgbView& rows) {
     DibPixels picture;
-    // The compositing walks bottom-up rows that follow each other in memory.
-    if (!DibSectionPixels(static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP)), picture) ||
-        !picture.bottomUp ||
-        picture.stride != picture.width * static_cast<int32_t>(sizeof(RGBQUAD))) {
+    if (!DibSectionPixels(static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP)), picture)) {
         return false;
     }
-    rows.bits = picture.bits;
-    rows.width = picture.width;
-    rows.height = picture.height;
+    rows = picture.TopDown();
     return true;
 }
 
-ConstPixelRows32 RowsOf(const std::unique_ptr<uint8_t[]>& bits, const BITMAPINFOHEADER& header) {
+// Rows as ReadBitmapBits32 returns them (bottom-up, one after the other) as a
+// view, top row first; no pixels when there are none.
+ArgbView RowsOf(const std::unique_ptr<uint8_t[]>& bits, const BITMAPINFOHEADER& header) {
     if (!bits) {
         return {};
     }
-    return {bits.get(), header.biWidth, header.biHeight};
+    const int32_t stride = header.biWidth * static_cast<int32_t>(sizeof(RGBQUAD));
+    return {header.biWidth, header.biHeight, -stride,
+            bits.get() + static_cast<ptrdiff_t>(header.biHeight - 1) * stride};
 }
 
 // Composites from the cursor's bitmaps; false when the fallback must draw it.
 bool CompositeFromMasks(HDC dc, const ICONINFO& icon, POINT point) {
-    PixelRows32 picture;
+    ArgbView picture;
     if (!PictureRows(dc, picture)) {
         return false;
     }

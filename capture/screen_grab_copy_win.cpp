@@ -53,25 +53,18 @@ bool HasMeaningfulAlpha(HWND window, HDC dc) {
            (GetDeviceCaps(dc, BITSPIXEL) == kTrueColourBits && regionType != COMPLEXREGION);
 }
 
-// The DIB section's pixels when they lie as rows that follow each other in
-// memory, as the alpha steps walk them; empty when they cannot be reached.
-DibPixels PictureBits(HBITMAP bitmap) {
+// The DIB section's pixels; no pixels when they cannot be reached.
+ArgbView PictureBits(HBITMAP bitmap) {
     DibPixels pixels;
-    if (!DibSectionPixels(bitmap, pixels) ||
-        pixels.stride != pixels.width * static_cast<int32_t>(sizeof(RGBQUAD))) {
-        return DibPixels{};
-    }
-    return pixels;
+    return DibSectionPixels(bitmap, pixels) ? pixels.TopDown() : ArgbView{};
 }
 
 bool CopyHasAlpha(HBITMAP bitmap) {
-    const DibPixels pixels = PictureBits(bitmap);
-    return HasAnyAlpha(pixels.bits, pixels.width, pixels.height);
+    return HasAnyAlpha(PictureBits(bitmap));
 }
 
 void FlattenPicture(HBITMAP bitmap, Colorref colour) {
-    const DibPixels pixels = PictureBits(bitmap);
-    FlattenAlpha(pixels.bits, pixels.width, pixels.height, colour);
+    FlattenAlpha(PictureBits(bitmap), colour);
 }
 
 }  // namespace

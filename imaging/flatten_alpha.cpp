@@ -15,30 +15,32 @@ uint8_t Over(uint32_t channel, uint32_t alpha, uint32_t fill) {
 
 }  // namespace
 
-void FlattenAlpha(uint8_t* bits, int32_t width, int32_t height, Colorref color) {
-    if (bits == nullptr || width <= 0 || height <= 0) {
+void FlattenAlpha(const ArgbView& pixels, Colorref color) {
+    if (pixels.scan0 == nullptr) {
         return;
     }
     const uint32_t red = RedOf(color), green = GreenOf(color), blue = BlueOf(color);
-    const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
-    for (size_t i = 0; i < pixels; ++i) {
-        uint8_t* p = bits + 4 * i;
-        const uint32_t a = p[3];
-        p[0] = Over(p[0], a, blue);
-        p[1] = Over(p[1], a, green);
-        p[2] = Over(p[2], a, red);
-        p[3] = static_cast<uint8_t>(kFullAlpha);
+    for (int32_t y = 0; y < pixels.height; ++y) {
+        Argb* row = pixels.Row(y);
+        for (int32_t x = 0; x < pixels.width; ++x) {
+            const Argb p = row[x];
+            const uint32_t a = AlphaOf(p);
+            row[x] = MakeArgb(kFullAlpha, Over(RedOfArgb(p), a, red),
+                              Over(GreenOfArgb(p), a, green), Over(BlueOfArgb(p), a, blue));
+        }
     }
 }
 
-bool HasAnyAlpha(const uint8_t* bits, int32_t width, int32_t height) {
-    if (bits == nullptr || width <= 0 || height <= 0) {
+bool HasAnyAlpha(const ArgbView& pixels) {
+    if (pixels.scan0 == nullptr) {
         return false;
     }
-    const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
-    for (size_t i = 0; i < pixels; ++i) {
-        if (bits[4 * i + 3] != 0) {
-            return true;
+    for (int32_t y = 0; y < pixels.height; ++y) {
+        const Argb* row = pixels.Row(y);
+        for (int32_t x = 0; x < pixels.width; ++x) {
+            if (AlphaOf(row[x]) != 0) {
+                return true;
+            }
         }
     }
     return false;
