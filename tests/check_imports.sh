@@ -22,10 +22,11 @@ KERNEL32.DLL:
     SetUnhandledExceptionFilter Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue VirtualProtect
     VirtualQuery WaitForSingleObject WideCharToMultiByte WriteFile WritePrivateProfileStringA
 # Windows 98 exports the wide-character functions below as stubs that fail.
-# libgcc's win32 mutexes (unwind-dw2-fde, the exception pool, emutls) each make
-# a semaphore at start-up; it is waited on or released only when a second
-# thread contends for the mutex. The program runs its code on one thread (it
-# imports no CreateThread), so a failed semaphore is never touched.
+# Each of libgcc's win32 mutexes makes a semaphore (the unwinder's and the
+# exception pool's at start-up, emutls's at the first throw); it is waited on
+# or released only when a second thread contends for the mutex. The program
+# runs its code on one thread (it imports no CreateThread), so a semaphore
+# that failed is never touched.
     CreateSemaphoreW
 # The MinGW runtime's rand_s (only std::random_device, which the program does
 # not use: it then fails with EINVAL) and its code-page lookup for wide
