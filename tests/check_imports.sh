@@ -12,15 +12,19 @@ GDI32.DLL:
     CreateRectRgn CreateSolidBrush DeleteDC DeleteObject FillRgn GdiFlush GetCurrentObject
     GetDeviceCaps GetDIBits GetObjectA Rectangle SelectClipRgn SelectObject
 KERNEL32.DLL:
-    CloseHandle CreateFileA CreateMutexA DeleteCriticalSection DeleteFileA EnterCriticalSection
-    FindClose FindFirstFileA FindNextFileA FreeLibrary GetCurrentDirectoryA GetCurrentProcess
-    GetCurrentThreadId GetFileAttributesA GetFullPathNameA GetLastError GetModuleFileNameA
+    CloseHandle CompareFileTime CreateFileA CreateMutexA DeleteCriticalSection DeleteFileA
+    EnterCriticalSection FindClose FindFirstFileA FindNextFileA FreeLibrary GetCurrentDirectoryA
+    GetCurrentProcess GetCurrentThreadId GetFileAttributesA GetFullPathNameA GetLastError
+    GetModuleFileNameA
     GetModuleHandleA GetPrivateProfileIntA GetPrivateProfileStringA GetProcAddress GetStartupInfoA
     GetSystemDirectoryA GetSystemTime GetVersionExA GlobalAlloc GlobalFree GlobalLock GlobalUnlock
     InitializeCriticalSection IsDBCSLeadByteEx LeaveCriticalSection LoadLibraryA LocalFree
     MultiByteToWideChar ReleaseMutex ReleaseSemaphore SetCurrentDirectoryA SetLastError
     SetUnhandledExceptionFilter Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue VirtualProtect
     VirtualQuery WaitForSingleObject WideCharToMultiByte WriteFile WritePrivateProfileStringA
+# New in Windows 98 (Windows 95 lacks it; the program refuses 95): a failed
+# GDI+ save tells by it whether the file of its name is still the earlier one.
+    GetFileAttributesExA
 # Windows 98 exports the wide-character functions below as stubs that fail.
 # Each of libgcc's win32 mutexes makes a semaphore (the unwinder's and the
 # exception pool's at start-up, emutls's at the first throw); it is waited on
