@@ -47,8 +47,6 @@ namespace gdip = Gdiplus;
     F(gdip::DllExports::, GdipSaveImageToFile)
 
 struct GdiplusFunctions {
-    using Status = gdip::GpStatus;
-
     PIXELNOOK_GDIPLUS_FUNCTIONS(PIXELNOOK_BOUND_FIELD)
 };
 
