@@ -199,7 +199,7 @@ TEST_F(GdiplusStore, EachTypeWritesItsFileAndQuarterSizeThumbnailWithItsSettings
     }
 }
 
-TEST_F(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
+TEST_F(GdiplusStore, NoEncoderWritesNoFileAndAFailedSaveKeepsTheEarlierGrabOfTheSameName) {
     InstallPicture(grab, 8, 8, [](int, int) { return kGrey; });
     GdiplusSaveOptions options;
     options.mimeType = "image/x-pixelnook";
@@ -209,11 +209,7 @@ TEST_F(GdiplusStore, NoEncoderForTheTypeWritesNoFile) {
                                  grab.capturedImage.memoryDc.Get(), appSettings, options));
     EXPECT_TRUE(g_saves.empty());  // GDI+ is not handed an encoder that was not found
     EXPECT_FALSE(Exists(In("none.pxn")) || Exists(In("tnone.pxn")));
-}
-
-TEST_F(GdiplusStore, AFailedSaveKeepsTheEarlierGrabOfTheSameNameAndStoresNothing) {
     // With a fixed file name (no digits) the files there are the previous grab's.
-    InstallPicture(grab, 8, 8, [](int, int) { return kGrey; });
     const GrabSettings s = Settings("png");
     Store(s);
     const std::string picture = FileBytes(In("screencap_.png"));

@@ -130,9 +130,7 @@ TEST(SettingsDialogOk, EveryPageFieldIsShownAndTakenBack) {
                    {IDC_UPLOAD_SERVER, "ftp.example.org", "ftp.example.net"},
                    {IDC_UPLOAD_DIR, "/in", "/out"},
                    {IDC_UPLOAD_PASSWORD, kPasswordPlaceholder, nullptr},
-                   {IDC_UPLOAD_CONFIRM, "", nullptr},
-                   {IDC_UPLOAD_PROTOCOL, "FTP", nullptr},
-                   {IDC_UPLOAD_SERVICE, "Service default", nullptr}};
+                   {IDC_UPLOAD_CONFIRM, "", nullptr}};
     for (const auto& box : uploads) {
         EXPECT_EQ(open.Text(kPageUploads, box.id), box.shown) << box.id;
         if (box.typed != nullptr)
