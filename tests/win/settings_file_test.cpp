@@ -11,6 +11,7 @@
 #include "base/system_functions_win.h"
 #include "base/text.h"
 #include "settings/grab_settings.h"
+#include "settings/hot_key_text.h"
 #include "tests/win/ini_scratch.h"
 #include "tests/win/settings_fields.h"
 
@@ -68,6 +69,26 @@ TEST(SettingsFile, SaveThenLoadRoundTripsEveryFieldInTheFileTheRecordCameFrom) {
         dir.Enter();
         GrabSettings back = Loaded(osClass);
         EXPECT_EQ(Dump(back), changed);
+    }
+}
+
+TEST(SettingsFile, AKeyTheSystemRefusedIsNotSavedOverTheFilesOwn) {
+    const std::pair<const char*, int32_t> cases[] = {
+        {"", VK_F10},  // nothing stored yet: the default next time
+        {"[Properties]\r\nHotKey=7\r\n", VK_F7},
+        {"[Properties]\r\nHotKey=-111\r\n", 0},  // none, written by hand
+    };
+    for (const auto& [text, key] : cases) {
+        SCOPED_TRACE(text);
+        IniScratch dir;
+        dir.Write("Pixelnook.ini", text);
+        GrabSettings s = Loaded();
+        s.Properties.HotKey = kNoHotKey;  // as a failed registration leaves it
+        s.Properties.UseCtrl = true;      // saved as ticked
+        s.Save(kOsWindows98);
+        GrabSettings back = Loaded();
+        EXPECT_EQ(back.Properties.HotKey, key);
+        EXPECT_TRUE(back.Properties.UseCtrl);
     }
 }
 
