@@ -11,6 +11,7 @@
 #include <string>
 
 #include "resources/resource_ids.h"
+#include "resources/texts.h"
 #include "tests/support/pixelnook_driver.h"
 #include "tests/support/settings_dialog_view.h"
 #include "tests/support/test_windows.h"
@@ -149,6 +150,23 @@ TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab)
     ASSERT_TRUE(open.settings.Cancel());
     PressKeys({VK_LWIN, VK_F10});
     EXPECT_TRUE(WaitUntil([&] { return open.dir.List().size() == 2; }));
+}
+
+TEST(SettingsDialog, CancelWithTheHotKeyTakenMeanwhileShowsTheKeyLost) {
+    Open open("Systray=0\r\n");
+    ASSERT_NE(open.settings.dialog, nullptr);
+    // The test lets the key go, and another program takes it.
+    open.settings.Click(IDC_TEST_HOT_KEY, "Hot key");
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_WIN, VK_F10));
+    ASSERT_TRUE(open.settings.Cancel());
+    HWND box = open.pixelnook.WaitFor("#32770", TEXT_HOTKEY_ERROR_CAPTION);
+    ASSERT_NE(box, nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    HWND mainWindow = open.pixelnook.WaitForMainWindow();
+    EXPECT_TRUE(WaitUntil([&] {
+        return WindowText(mainWindow) == TEXT_NO_HOTKEY_STATUS TEXT_TITLE_SUFFIX;
+    })) << WindowText(mainWindow);
+    UnregisterHotKey(nullptr, 1);
 }
 
 TEST(SettingsDialog, UnloadIsOfferedOnlyWithoutTrayIconAndTaskbarButtonAndEndsTheProgram) {
