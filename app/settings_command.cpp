@@ -79,7 +79,15 @@ void RunSettingsCommand(GrabApp& app) {
         return;
     }
     SettingsDialog dialog(app.instance, app.settings);
-    if (dialog.DoModal(IDD_SETTINGS, app.smallIcon, app.largeIcon, &app.tray)) {
+    const bool confirmed = dialog.DoModal(IDD_SETTINGS, app.smallIcon, app.largeIcon, &app.tray);
+    if (!IsWindow(app.mainWindow)) {
+        // Unload (or the system) closed the main window from inside the
+        // dialog, whose loop then ended on the quit message, under Wine as if
+        // by OK: the program is ending, so nothing is saved or registered any
+        // more and no warning shows.
+        return;
+    }
+    if (confirmed) {
         ApplyConfirmedSettings(app, dialog.settings);
     } else {
         KeepSettingsAfterCancel(app);

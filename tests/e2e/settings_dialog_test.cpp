@@ -189,5 +189,7 @@ TEST(SettingsDialog, UnloadIsOfferedOnlyWithoutTrayIconAndTaskbarButtonAndEndsTh
             ASSERT_TRUE(open.pixelnook.Close(&exitCode));
         }
         EXPECT_EQ(exitCode, 0u);
+        // Unload ends the program and nothing else: no settings are saved.
+        EXPECT_EQ(FileBytes(open.dir.FilePath("Pixelnook.ini")), Ini(c.properties));
     }
 }
