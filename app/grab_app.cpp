@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr DWORD kMainWindowStyle = WS_POPUP | WS_SYSMENU | WS_THICKFRAME;  // 0x800C0000
-
 void ShowStringBox(HINSTANCE instance, UINT textId, UINT captionId, UINT style) {
     char text[kTextChars] = "";
     char caption[kTextChars] = "";

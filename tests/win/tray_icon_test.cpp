@@ -1,5 +1,6 @@
 // The tray icon against the platform: what it hands the shell (observed at the
-// run-time bound Shell_NotifyIconA) and what its clicks post to the owner.
+// run-time bound Shell_NotifyIconA) and what its clicks post to the owner; and
+// the main window's taskbar button as the shell learns of it.
 #include "shell/tray_icon_win.h"
 
 #include <windows.h>
@@ -10,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/grab_app.h"
+#include "app/main_window.h"
 #include "resources/resource_ids.h"
 #include "shell/shell32_functions_win.h"
 #include "tests/support/test_windows.h"
@@ -162,4 +165,41 @@ TEST(TrayIcon, RightClickShowsTheMenuAndDropsClicksMeanwhile) {
     EXPECT_EQ(g_defaultItem, static_cast<UINT>(IDM_SETTINGS));
     // Only the menu-done message: the nested left click posted no command.
     EXPECT_EQ(owner.Posted(), std::vector<UINT>{kMenuDone});
+}
+
+namespace {
+
+std::vector<WPARAM> g_showMessages;  // WM_SHOWWINDOW's wParam, in order
+
+LRESULT CALLBACK RecordShows(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SHOWWINDOW)
+        g_showMessages.push_back(wParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TEST(TaskbarButton, SwitchingItShowsOrHidesTheMainWindowAsTheShellNeeds) {
+    // The shell adds or removes the button when the window is shown or
+    // hidden, so each switch must be a real show or hide of it.
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = RecordShows;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "TaskbarButtonTest";
+    RegisterClassA(&windowClass);
+    GrabApp app("TaskbarButtonTest");
+    // As start-up makes it without the button: hidden, a tool window.
+    app.mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "TaskbarButtonTest", "", kMainWindowStyle, 0,
+                                     0, 0, 0, nullptr, nullptr, windowClass.hInstance, nullptr);
+    for (bool taskbar : {true, false, true}) {
+        SCOPED_TRACE(taskbar);
+        g_showMessages.clear();
+        app.settings.Properties.Taskbar = taskbar;
+        app.ApplyTaskbarStyle();
+        EXPECT_EQ(g_showMessages, std::vector<WPARAM>{taskbar});
+        EXPECT_EQ(IsWindowVisible(app.mainWindow) != FALSE, taskbar);
+        EXPECT_EQ((GetWindowLongA(app.mainWindow, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0, taskbar);
+    }
+    DestroyWindow(app.mainWindow);
+    UnregisterClassA("TaskbarButtonTest", windowClass.hInstance);
 }
