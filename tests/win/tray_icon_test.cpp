@@ -169,37 +169,32 @@ TEST(TrayIcon, RightClickShowsTheMenuAndDropsClicksMeanwhile) {
 
 namespace {
 
+WNDPROC g_staticProc = nullptr;
 std::vector<WPARAM> g_showMessages;  // WM_SHOWWINDOW's wParam, in order
 
 LRESULT CALLBACK RecordShows(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SHOWWINDOW)
         g_showMessages.push_back(wParam);
-    return DefWindowProcA(window, message, wParam, lParam);
+    return CallWindowProcA(g_staticProc, window, message, wParam, lParam);
 }
 
 }  // namespace
 
 TEST(TaskbarButton, SwitchingItShowsOrHidesTheMainWindowAsTheShellNeeds) {
-    // The shell adds or removes the button when the window is shown or
-    // hidden, so each switch must be a real show or hide of it.
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = RecordShows;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "TaskbarButtonTest";
-    RegisterClassA(&windowClass);
+    // The shell adds or removes the button only when the window is shown or
+    // hidden. At first the window is as start-up makes it without the button.
     GrabApp app("TaskbarButtonTest");
-    // As start-up makes it without the button: hidden, a tool window.
-    app.mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "TaskbarButtonTest", "", kMainWindowStyle, 0,
-                                     0, 0, 0, nullptr, nullptr, windowClass.hInstance, nullptr);
+    app.mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", kMainWindowStyle, 0, 0, 0, 0,
+                                     nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    g_staticProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(app.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordShows)));
     for (bool taskbar : {true, false, true}) {
-        SCOPED_TRACE(taskbar);
         g_showMessages.clear();
         app.settings.Properties.Taskbar = taskbar;
         app.ApplyTaskbarStyle();
-        EXPECT_EQ(g_showMessages, std::vector<WPARAM>{taskbar});
+        EXPECT_EQ(g_showMessages, std::vector<WPARAM>{taskbar}) << taskbar;
         EXPECT_EQ(IsWindowVisible(app.mainWindow) != FALSE, taskbar);
         EXPECT_EQ((GetWindowLongA(app.mainWindow, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0, taskbar);
     }
     DestroyWindow(app.mainWindow);
-    UnregisterClassA("TaskbarButtonTest", windowClass.hInstance);
 }
