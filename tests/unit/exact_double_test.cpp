@@ -7,7 +7,8 @@
 #include <random>
 #include <utility>
 
-// The host here does double arithmetic in SSE2 registers (x86-64), which is IEEE
+// The tests do their double arithmetic in SSE2 registers (x86-64, and the i686
+// test build asks for them), which is IEEE
 // double exactly; ExactDouble must agree with it bit for bit.
 
 TEST(ExactDouble, ConversionsAreExact) {

@@ -297,7 +297,8 @@ TEST_F(GdiplusStore, GifHandsGdiplusThePaletteAndPixelsTheToolComputes) {
                         char(transparent && p == kFill ? 0 : 255)};
             }
             std::ofstream(In("in.pam"), std::ios::binary) << pam;
-            const std::string tool = "/usr/lib/wine/wine64 '" PIXELNOOK_TOOL "' reduce --method " +
+            const std::string tool = PIXELNOOK_WINE_LOADER " '" PIXELNOOK_TOOL
+                                                           "' reduce --method " +
                                      std::string(method) + (transparent ? " --transparent" : "") +
                                      " --fill 40,200,120 in.pam tool 2>/dev/null; echo $?";
             ASSERT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + tool, In("tool.out")), "0\n");

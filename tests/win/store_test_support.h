@@ -40,7 +40,7 @@ inline std::string RunAgain(const std::string& before, const std::string& filter
                             const std::string& out) {
     char program[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, program, sizeof program);
-    return RunShell(before + " /usr/lib/wine/wine64 '" + UnixPath(program) +
+    return RunShell(before + " " PIXELNOOK_WINE_LOADER " '" + UnixPath(program) +
                         "' --gtest_filter=" + filter + " >/dev/null 2>&1; echo $?",
                     out);
 }
