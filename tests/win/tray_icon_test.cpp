@@ -1,6 +1,5 @@
 // The tray icon against the platform: what it hands the shell (observed at the
-// run-time bound Shell_NotifyIconA) and what its clicks post to the owner; and
-// the main window's taskbar button as the shell learns of it.
+// run-time bound Shell_NotifyIconA) and what its clicks post to the owner.
 #include "shell/tray_icon_win.h"
 
 #include <windows.h>
@@ -11,8 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/grab_app.h"
-#include "app/main_window.h"
 #include "resources/resource_ids.h"
 #include "shell/shell32_functions_win.h"
 #include "tests/support/test_windows.h"
@@ -165,36 +162,4 @@ TEST(TrayIcon, RightClickShowsTheMenuAndDropsClicksMeanwhile) {
     EXPECT_EQ(g_defaultItem, static_cast<UINT>(IDM_SETTINGS));
     // Only the menu-done message: the nested left click posted no command.
     EXPECT_EQ(owner.Posted(), std::vector<UINT>{kMenuDone});
-}
-
-namespace {
-
-WNDPROC g_staticProc = nullptr;
-std::vector<WPARAM> g_showMessages;  // WM_SHOWWINDOW's wParam, in order
-
-LRESULT CALLBACK RecordShows(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SHOWWINDOW)
-        g_showMessages.push_back(wParam);
-    return CallWindowProcA(g_staticProc, window, message, wParam, lParam);
-}
-
-}  // namespace
-
-TEST(TaskbarButton, SwitchingItShowsOrHidesTheMainWindowAsTheShellNeeds) {
-    // The shell adds or removes the button only when the window is shown or
-    // hidden. At first the window is as start-up makes it without the button.
-    GrabApp app("TaskbarButtonTest");
-    app.mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", kMainWindowStyle, 0, 0, 0, 0,
-                                     nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    g_staticProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(app.mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordShows)));
-    for (bool taskbar : {true, false, true}) {
-        g_showMessages.clear();
-        app.settings.Properties.Taskbar = taskbar;
-        app.ApplyTaskbarStyle();
-        EXPECT_EQ(g_showMessages, std::vector<WPARAM>{taskbar}) << taskbar;
-        EXPECT_EQ(IsWindowVisible(app.mainWindow) != FALSE, taskbar);
-        EXPECT_EQ((GetWindowLongA(app.mainWindow, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0, taskbar);
-    }
-    DestroyWindow(app.mainWindow);
 }
