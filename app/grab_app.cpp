@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr DWORD kMainWindowStyle = WS_POPUP | WS_SYSMENU | WS_THICKFRAME;  // 0x800C0000
-
 HICON LoadAppIcon(HINSTANCE instance, const char* path, int size) {
     HICON icon = static_cast<HICON>(
         LoadImageA(nullptr, path, IMAGE_ICON, size, size, LR_LOADFROMFILE | LR_SHARED));

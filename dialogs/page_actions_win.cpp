@@ -22,6 +22,7 @@
 #include "dialogs/settings_pages_win.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
+#include "settings/hot_key_text.h"
 #include "settings/ini_conversions.h"
 #include "settings/upload_settings.h"
 #include "shell/hot_key_win.h"
@@ -197,12 +198,16 @@ bool SettingsDialog::OnOK() {
     }
     // The dialog may close only with a hot key that can be registered. The
     // key is let go again at once: the main window registers it for good.
+    // Without a key (the system refused it and the user picked none) there is
+    // nothing to check: the other pages still take effect.
     UnregisterHotKey(nullptr, kGrabHotKeyId);
-    if (!RegisterGrabHotKey(settings)) {
-        ShowWarning(instance, IDS_HOTKEY_ERROR, IDS_HOTKEY_ERROR_CAPTION);
-        return false;
+    if (settings.Properties.HotKey != kNoHotKey) {
+        if (!RegisterGrabHotKey(settings)) {
+            ShowWarning(instance, IDS_HOTKEY_ERROR, IDS_HOTKEY_ERROR_CAPTION);
+            return false;
+        }
+        UnregisterHotKey(nullptr, kGrabHotKeyId);
     }
-    UnregisterHotKey(nullptr, kGrabHotKeyId);
     ReleaseResources();
     return true;
 }

@@ -301,7 +301,7 @@ void ReadHotKeyPage(HWND page, GrabSettings& s) {
     }
     char item[32] = "";  // the longest item, "PrtScrn", fits with room to spare
     GetDlgItemTextA(page, IDC_HOT_KEY, item, std::size(item));
-    s.Properties.HotKey = HotKeyFromListText(item);
+    s.Properties.HotKey = HotKeyFromListText(item, s.Properties.HotKey);
     ReadChecks(page, kPageHotKey, s);
 }
 

@@ -18,15 +18,14 @@ TEST(PageValues, HotKeyListSelectsAndReadsBack) {
         EXPECT_EQ(HotKeyListIndex(c.key), c.index) << c.key;
         if (c.item != nullptr) {
             EXPECT_EQ(HotKeyListItem(c.index), c.item);
-            EXPECT_EQ(HotKeyFromListText(c.item), c.key) << c.item;
+            EXPECT_EQ(HotKeyFromListText(c.item, 0), c.key) << c.item;
         }
     }
     for (int i = 0; i < kHotKeyListItems; ++i) {
-        EXPECT_EQ(HotKeyListIndex(HotKeyFromListText(HotKeyListItem(i).c_str())), i);
+        EXPECT_EQ(HotKeyListIndex(HotKeyFromListText(HotKeyListItem(i).c_str(), 0)), i);
     }
-    // Nothing chosen reads as the code just below F1, which HotKey 0 in the
-    // INI file loads as too.
-    EXPECT_EQ(HotKeyFromListText(""), 111);
+    // Nothing chosen keeps the key, also none (a failed registration's).
+    EXPECT_EQ(HotKeyFromListText("", 0), 0);
 }
 
 TEST(PageValues, PasswordChoiceOnOk) {

@@ -248,7 +248,7 @@ TEST(SettingsDialogOk, ThePasswordBoxesDecideWhatIsStored) {
     }
 }
 
-TEST(SettingsDialogOk, AHotKeyHeldElsewhereFailsTheTestAndKeepsTheDialogOpen) {
+TEST(SettingsDialogOk, AHotKeyHeldElsewhereFailsTheTestAndOkButNoKeyIsNotChecked) {
     IniScratch dir;
     OpenDialog open(Loaded(kIni, dir));
     constexpr int kOtherId = 7;  // another holder of the same key
@@ -270,6 +270,13 @@ TEST(SettingsDialogOk, AHotKeyHeldElsewhereFailsTheTestAndKeepsTheDialogOpen) {
     EXPECT_TRUE(open.dialog.OnOK());
     EXPECT_EQ(none.Answered(), "");
     EXPECT_TRUE(RegisterHotKey(nullptr, kOtherId, kHotKeyModifiers, VK_F7));
+    UnregisterHotKey(nullptr, kOtherId);
+    // No key, as a failed registration leaves it, and no choice in the list:
+    // OK checks none, though a holder of that combination would refuse it.
+    open.dialog.settings.Properties.HotKey = 0;
+    open.Send(kPageHotKey, IDC_HOT_KEY, CB_SETCURSEL, static_cast<WPARAM>(-1));
+    ASSERT_TRUE(RegisterHotKey(nullptr, kOtherId, kHotKeyModifiers, 0));
+    EXPECT_TRUE(open.dialog.OnOK());
     UnregisterHotKey(nullptr, kOtherId);
 }
 
