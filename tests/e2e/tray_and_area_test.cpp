@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/texts.h"
 #include "tests/support/pixelnook_driver.h"
 #include "tests/support/test_windows.h"
 
@@ -144,7 +145,7 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
             ASSERT_EQ(bmp.Pixel(x, y), x < 73 && y < 23 ? kRed : kBlue) << x << ", " << y;
     }
     EXPECT_TRUE(cursorBackAt({450, 350})) << cursor.x << ", " << cursor.y;
-    EXPECT_EQ(WindowText(area.window), std::string(kStatusText) + " - Pixelnook Beta 0.4.0");
+    EXPECT_EQ(WindowText(area.window), std::string(kStatusText) + TEXT_TITLE_SUFFIX);
 }
 
 TEST(AreaGrab, EscapeAbandonsItAndGivesUpTheKeyboard) {
