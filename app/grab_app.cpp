@@ -7,22 +7,13 @@
 #include "base/limits.h"
 #include "base/os_version_win.h"
 #include "base/text.h"
-#include "capture/gdiplus_available_win.h"
+#include "dialogs/dialog_win.h"
+#include "encode/gdiplus_available_win.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
 #include "settings/status_text.h"
 
 namespace {
-
-constexpr DWORD kMainWindowStyle = WS_POPUP | WS_SYSMENU | WS_THICKFRAME;  // 0x800C0000
-
-void ShowStringBox(HINSTANCE instance, UINT textId, UINT captionId, UINT style) {
-    char text[kTextChars] = "";
-    char caption[kTextChars] = "";
-    LoadStringA(instance, textId, text, static_cast<int>(sizeof text));
-    LoadStringA(instance, captionId, caption, static_cast<int>(sizeof caption));
-    MessageBoxA(nullptr, text, caption, style);
-}
 
 HICON LoadAppIcon(HINSTANCE instance, const char* path, int size) {
     HICON icon = static_cast<HICON>(
@@ -41,7 +32,7 @@ GrabApp::GrabApp(const char* name)
 
 int GrabApp::Run() {
     if (GetOsVersionClass() < kOsWindows98) {
-        ShowStringBox(instance, IDS_OS_ERROR, IDS_OS_ERROR_CAPTION, MB_OK);
+        ShowStringTableBox(instance, IDS_OS_ERROR, IDS_OS_ERROR_CAPTION, MB_OK);
         return kExitRefused;
     }
     // "Pixelnook.ini" in the current directory; missing keys keep the defaults.
@@ -106,7 +97,8 @@ void GrabApp::EnsureHotKey() {
     if (RegisterGrabHotKey(settings)) {
         return;
     }
-    ShowStringBox(instance, IDS_HOTKEY_ERROR, IDS_HOTKEY_ERROR_CAPTION, MB_ICONEXCLAMATION | MB_OK);
+    ShowStringTableBox(instance, IDS_HOTKEY_ERROR, IDS_HOTKEY_ERROR_CAPTION,
+                       MB_ICONEXCLAMATION | MB_OK);
     settings.Properties.HotKey = 0;
 }
 

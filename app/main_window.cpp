@@ -26,7 +26,6 @@ constexpr UINT kMenuTextChars = 80;
 // The frame drawn instead of the standard one (the window is also the area
 // popup, which shows this frame).
 constexpr int kFramePenWidth = 2;
-constexpr DWORD kTaskbarStyle = WS_POPUP | WS_VISIBLE | WS_SYSMENU | WS_THICKFRAME;  // 0x900C0000
 // System menu items the main window has no use for.
 constexpr UINT kRemovedSystemCommands[] = {SC_CLOSE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE};
 
@@ -188,9 +187,11 @@ void OnSysCommand(GrabApp& app, HWND window, WPARAM wParam) {
 void OnGrabComplete(GrabApp& app, WPARAM alphaFilled) {
     char picturePath[kPathChars] = "";
     char thumbnailPath[kPathChars] = "";
-    const bool stored =
+    // Only a picture this grab really stored is uploaded: after a failed save
+    // the path may name an earlier grab's file of the same name.
+    const bool pictureStored =
         app.grab.StoreGrab(app.settings, alphaFilled == 1, picturePath, thumbnailPath);
-    if (stored && app.settings.Properties.StoreFile) {
+    if (pictureStored && app.settings.Properties.StoreFile) {
         UploadGrabFiles(app.settings, picturePath, thumbnailPath);
     }
     app.grab.ReleaseGrab();
@@ -204,7 +205,12 @@ void GrabApp::ApplyTaskbarStyle() {
     if (GetOsVersionClass() >= kOsWindows2000) {
         exStyle |= WS_EX_LAYERED;
     }
-    SetWindowLongA(mainWindow, GWL_STYLE, static_cast<LONG>(kTaskbarStyle));
+    // The shell adds or removes a taskbar button only when a window is shown
+    // or hidden, never for a change of style alone: the window is hidden
+    // first, and only ShowWindow makes it visible again (a style with
+    // WS_VISIBLE would make the show below do nothing).
+    ShowWindow(mainWindow, SW_HIDE);
+    SetWindowLongA(mainWindow, GWL_STYLE, static_cast<LONG>(kMainWindowStyle));
     SetWindowLongA(mainWindow, GWL_EXSTYLE, static_cast<LONG>(exStyle));
     SetWindowPos(mainWindow, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -5,4 +5,7 @@
 
 #include <windows.h>
 
+// The main window's style; ShowWindow alone makes it visible.
+constexpr DWORD kMainWindowStyle = WS_POPUP | WS_SYSMENU | WS_THICKFRAME;  // 0x800C0000
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

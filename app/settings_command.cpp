@@ -28,6 +28,16 @@ void RegisterHotKeyAgain(GrabApp& app) {
     app.EnsureHotKey();
 }
 
+// The tooltip and the title name the hot key, which a registration that
+// failed has just cleared.
+void RefreshStatus(GrabApp& app) {
+    if (app.settings.Properties.Systray) {
+        app.tray.SetTip(TooltipText(app.settings).c_str());
+        app.tray.Modify();
+    }
+    app.UpdateWindowTitle();
+}
+
 void ApplyConfirmedSettings(GrabApp& app, const GrabSettings& confirmed) {
     const bool hadSystray = app.settings.Properties.Systray;
     const bool hadTaskbar = app.settings.Properties.Taskbar;
@@ -49,11 +59,7 @@ void ApplyConfirmedSettings(GrabApp& app, const GrabSettings& confirmed) {
     // The shortcut starts the program where its settings file is.
     UpdateStartupLinks(properties.MakeLink, properties.UserLink,
                        app.settings.IniFile.GetDirectory());
-    if (properties.Systray) {
-        app.tray.SetTip(TooltipText(app.settings).c_str());
-        app.tray.Modify();
-    }
-    app.UpdateWindowTitle();
+    RefreshStatus(app);
 }
 
 void KeepSettingsAfterCancel(GrabApp& app) {
@@ -63,6 +69,7 @@ void KeepSettingsAfterCancel(GrabApp& app) {
         app.settings.Save(GetOsVersionClass());
     }
     RegisterHotKeyAgain(app);
+    RefreshStatus(app);
 }
 
 }  // namespace
@@ -72,7 +79,15 @@ void RunSettingsCommand(GrabApp& app) {
         return;
     }
     SettingsDialog dialog(app.instance, app.settings);
-    if (dialog.DoModal(IDD_SETTINGS, app.smallIcon, app.largeIcon, &app.tray)) {
+    const bool confirmed = dialog.DoModal(IDD_SETTINGS, app.smallIcon, app.largeIcon, &app.tray);
+    if (!IsWindow(app.mainWindow)) {
+        // Unload (or the system) closed the main window from inside the
+        // dialog, whose loop then ended on the quit message, under Wine as if
+        // by OK: the program is ending, so nothing is saved or registered any
+        // more and no warning shows.
+        return;
+    }
+    if (confirmed) {
         ApplyConfirmedSettings(app, dialog.settings);
     } else {
         KeepSettingsAfterCancel(app);

@@ -4,16 +4,26 @@
 #pragma once
 
 #include <windows.h>
+#include <shlwapi.h>   // PathRelativePathToA
 #include <wincrypt.h>  // DATA_BLOB and the data-protection prototypes
 
-#include <type_traits>
-
-// Checks at compile time that a table's pointer has exactly the type of the
-// SDK's declaration of the function: a missing WINAPI or a wrong parameter
-// would only show on i686, where nothing here is run.
-#define PIXELNOOK_SAME_AS_SDK(member, declared)                          \
-    static_assert(std::is_same_v<decltype(member), decltype(&declared)>, \
-                  #declared " differs from the SDK's declaration")
+// Each run-time bound function is named once, in one list per library:
+//   #define PIXELNOOK_USER32_OPTIONAL(F) F(::, GetCursorInfo) ...
+// F gets the scope the SDK declares the function in and its name. The same
+// list declares the table's fields (PIXELNOOK_BOUND_FIELD) and binds them
+// (PIXELNOOK_DEFINE_BINDER), so no field can be left unbound, and each field
+// is typed from the SDK's own declaration: a wrong parameter or a missing
+// WINAPI cannot be written, even by builds that never run on i686.
+#define PIXELNOOK_BOUND_FIELD(scope, name) decltype(&scope name) name = nullptr;
+#define PIXELNOOK_BIND_FIELD(scope, name) bound = BindFunction(module, #name, table.name) && bound;
+// Defines bool binder(HMODULE module, Table& table): binds every function of
+// the list from module (null: none); true when all of them were found.
+#define PIXELNOOK_DEFINE_BINDER(binder, Table, LIST) \
+    bool binder(HMODULE module, Table& table) {      \
+        bool bound = true;                           \
+        LIST(PIXELNOOK_BIND_FIELD)                   \
+        return bound;                                \
+    }
 
 // A library of the system folder, loaded by its full path so that a copy
 // planted in the current folder is never run; null when it is missing.
@@ -30,19 +40,21 @@ bool BindFunction(HMODULE module, const char* name, Function& function) {
     return function != nullptr;
 }
 
+#define PIXELNOOK_USER32_OPTIONAL(F)  \
+    F(::, GetCursorInfo)              \
+    F(::, SetLayeredWindowAttributes) \
+    F(::, AllowSetForegroundWindow)
 struct User32Functions {
-    BOOL(WINAPI* GetCursorInfo)(PCURSORINFO info) = nullptr;
-    BOOL(WINAPI* SetLayeredWindowAttributes)
-    (HWND window, COLORREF key, BYTE alpha, DWORD flags) = nullptr;
-    BOOL(WINAPI* AllowSetForegroundWindow)(DWORD processId) = nullptr;
+    PIXELNOOK_USER32_OPTIONAL(PIXELNOOK_BOUND_FIELD)
 };
 
+#define PIXELNOOK_KERNEL32_OPTIONAL(F) \
+    F(::, GetProcessHeaps)             \
+    F(::, GetProcessHeap)              \
+    F(::, HeapCompact)                 \
+    F(::, SetProcessWorkingSetSize)
 struct Kernel32Functions {
-    DWORD(WINAPI* GetProcessHeaps)(DWORD count, PHANDLE heaps) = nullptr;
-    HANDLE(WINAPI* GetProcessHeap)() = nullptr;
-    SIZE_T(WINAPI* HeapCompact)(HANDLE heap, DWORD flags) = nullptr;
-    BOOL(WINAPI* SetProcessWorkingSetSize)
-    (HANDLE process, SIZE_T minimum, SIZE_T maximum) = nullptr;
+    PIXELNOOK_KERNEL32_OPTIONAL(PIXELNOOK_BOUND_FIELD)
 };
 
 // Both libraries are loaded in every process; the tables are filled on first use.
@@ -53,26 +65,22 @@ const Kernel32Functions& Kernel32Optional();
 // first use by LoadLibraryA and keeps its library loaded for the process's life.
 
 // File-system encryption of the INI file (Windows 2000 and later).
+#define PIXELNOOK_ADVAPI32_OPTIONAL(F) F(::, EncryptFileA) F(::, DecryptFileA)
 struct Advapi32Functions {
-    BOOL(WINAPI* EncryptFileA)(LPCSTR fileName) = nullptr;
-    BOOL(WINAPI* DecryptFileA)(LPCSTR fileName, DWORD reserved) = nullptr;
+    PIXELNOOK_ADVAPI32_OPTIONAL(PIXELNOOK_BOUND_FIELD)
 };
 
 // Data protection for the upload password (Windows 2000 and later).
+#define PIXELNOOK_CRYPT32_OPTIONAL(F) F(::, CryptProtectData) F(::, CryptUnprotectData)
 struct Crypt32Functions {
-    BOOL(WINAPI* CryptProtectData)
-    (DATA_BLOB* in, LPCWSTR description, DATA_BLOB* entropy, PVOID reserved,
-     CRYPTPROTECT_PROMPTSTRUCT* prompt, DWORD flags, DATA_BLOB* out) = nullptr;
-    BOOL(WINAPI* CryptUnprotectData)
-    (DATA_BLOB* in, LPWSTR* description, DATA_BLOB* entropy, PVOID reserved,
-     CRYPTPROTECT_PROMPTSTRUCT* prompt, DWORD flags, DATA_BLOB* out) = nullptr;
+    PIXELNOOK_CRYPT32_OPTIONAL(PIXELNOOK_BOUND_FIELD)
 };
 
 // Relative paths for the settings dialog (shlwapi comes with Internet Explorer
 // on Windows 98, so it may be missing there).
+#define PIXELNOOK_SHLWAPI_OPTIONAL(F) F(::, PathRelativePathToA)
 struct ShlwapiFunctions {
-    BOOL(WINAPI* PathRelativePathToA)
-    (LPSTR path, LPCSTR from, DWORD fromAttributes, LPCSTR to, DWORD toAttributes) = nullptr;
+    PIXELNOOK_SHLWAPI_OPTIONAL(PIXELNOOK_BOUND_FIELD)
 };
 
 const Advapi32Functions& Advapi32Optional();

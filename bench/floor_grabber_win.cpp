@@ -26,10 +26,10 @@
 #include <memory>
 #include <vector>
 
-#include "capture/gdip_image_win.h"
-#include "capture/gdiplus_api_win.h"
-#include "capture/gdiplus_available_win.h"
-#include "capture/gdiplus_save_win.h"
+#include "encode/gdiplus_image_win.h"
+#include "encode/gdiplus_api_win.h"
+#include "encode/gdiplus_available_win.h"
+#include "encode/gdiplus_save_win.h"
 
 namespace {
 

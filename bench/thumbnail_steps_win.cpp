@@ -15,11 +15,11 @@
 #include <cstring>
 #include <vector>
 
-#include "capture/gdip_image_win.h"
-#include "capture/gdiplus_api_win.h"
-#include "capture/gdiplus_available_win.h"
-#include "capture/gdiplus_save_win.h"
-#include "capture/store_formats.h"
+#include "encode/gdiplus_image_win.h"
+#include "encode/gdiplus_api_win.h"
+#include "encode/gdiplus_available_win.h"
+#include "encode/gdiplus_save_win.h"
+#include "encode/file_types.h"
 #include "settings/grab_settings.h"
 
 namespace {

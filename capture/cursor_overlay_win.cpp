@@ -6,11 +6,11 @@
 
 #include "base/handles_win.h"
 #include "base/system_functions_win.h"
-#include "capture/cursor_composite.h"
+#include "imaging/dib_section_win.h"
+#include "imaging/cursor_composite.h"
 
 namespace {
 
-constexpr WORD kTrueColourBits = 32;
 constexpr UINT kDrawCursorFlags = DI_NORMAL | DI_DEFAULTSIZE;
 
 HCURSOR FindCurrentCursor(HWND targetWindow) {
@@ -35,31 +35,29 @@ HCURSOR FindCurrentCursor(HWND targetWindow) {
 }
 
 // The picture selected into dc as a pixel view, when it is a 32-bit DIB section.
-bool PictureRows(HDC dc, PixelRows32& rows) {
-    HGDIOBJ picture = GetCurrentObject(dc, OBJ_BITMAP);
-    BITMAP description = {};
-    if (picture == nullptr || GetObjectA(picture, sizeof description, &description) == 0 ||
-        description.bmBitsPixel != kTrueColourBits || description.bmBits == nullptr) {
+bool PictureRows(HDC dc, ArgbView& rows) {
+    DibPixels picture;
+    if (!DibSectionPixels(static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP)), picture)) {
         return false;
     }
-    // Pending drawing must reach the pixels before they are written directly.
-    GdiFlush();
-    rows.bits = static_cast<uint8_t*>(description.bmBits);
-    rows.width = description.bmWidth;
-    rows.height = description.bmHeight;
+    rows = picture.TopDown();
     return true;
 }
 
-ConstPixelRows32 RowsOf(const std::unique_ptr<uint8_t[]>& bits, const BITMAPINFOHEADER& header) {
+// Rows as ReadBitmapBits32 returns them (bottom-up, one after the other) as a
+// view, top row first; no pixels when there are none.
+ArgbView RowsOf(const std::unique_ptr<uint8_t[]>& bits, const BITMAPINFOHEADER& header) {
     if (!bits) {
         return {};
     }
-    return {bits.get(), header.biWidth, header.biHeight};
+    const int32_t stride = header.biWidth * static_cast<int32_t>(sizeof(RGBQUAD));
+    return {header.biWidth, header.biHeight, -stride,
+            bits.get() + static_cast<ptrdiff_t>(header.biHeight - 1) * stride};
 }
 
 // Composites from the cursor's bitmaps; false when the fallback must draw it.
 bool CompositeFromMasks(HDC dc, const ICONINFO& icon, POINT point) {
-    PixelRows32 picture;
+    ArgbView picture;
     if (!PictureRows(dc, picture)) {
         return false;
     }
@@ -132,13 +130,7 @@ std::unique_ptr<uint8_t[]> ReadBitmapBits32(HBITMAP bitmap, HDC dc, BITMAPINFOHE
         BITMAPINFOHEADER header;
         RGBQUAD colours[256];
     } info = {};
-    info.header.biSize = sizeof info.header;
-    info.header.biWidth = description.bmWidth;
-    info.header.biHeight = description.bmHeight;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = kTrueColourBits;
-    info.header.biCompression = BI_RGB;
-    info.header.biSizeImage = static_cast<DWORD>(bytes);
+    info.header = Header32(description.bmWidth, description.bmHeight);
     if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(description.bmHeight), bits.get(),
                   reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
         return nullptr;

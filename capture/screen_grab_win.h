@@ -41,7 +41,9 @@ public:
     bool ToggleAreaPopup();
     // Puts the grab on the clipboard or in the next numbered file, filling the
     // two paths (kPathChars each, or null) with the files meant to be written.
-    // False when there was no picture to store (it was released already).
+    // True when the picture was stored: on the clipboard, or its file written.
+    // False when it was not (and no file was left), or when there was no
+    // picture to store (it was released already): then nothing may be uploaded.
     bool StoreGrab(const GrabSettings& options, bool alphaFilled, char* picturePath,
                    char* thumbnailPath);
 

@@ -21,11 +21,8 @@ void AboutDialog::OnInitDialog() {
     SetDlgItemTextA(hwnd, IDC_ABOUT_HOT_KEY, summary.hotKey.c_str());
     SetDlgItemTextA(hwnd, IDC_ABOUT_TYPE, summary.type.c_str());
     SetDlgItemTextA(hwnd, IDC_ABOUT_DIR, summary.directory.c_str());
-    // A long path keeps its drive and last folder and loses its middle,
-    // whatever ellipsis the template gave it.
     HWND directory = GetDlgItem(hwnd, IDC_ABOUT_DIR);
-    const LONG style = GetWindowLongA(directory, GWL_STYLE) & ~SS_ELLIPSISMASK;
-    SetWindowLongA(directory, GWL_STYLE, style | SS_PATHELLIPSIS);
+    ShortenPathInMiddle(directory);
     InvalidateRect(directory, nullptr, TRUE);
     SetDlgItemTextA(hwnd, IDC_ABOUT_THUMBNAIL, summary.thumbnail.c_str());
     SetDlgItemTextA(hwnd, IDC_ABOUT_WATERMARK, summary.watermark.c_str());

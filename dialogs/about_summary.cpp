@@ -13,7 +13,6 @@
 namespace {
 
 // The storage directory that stands for the current directory.
-constexpr char kCurrentDirectoryDir[] = ".\\";
 constexpr char kSeparator[] = ", ";
 
 // The watermark's placement styles and corners, as the settings number them.

@@ -8,13 +8,16 @@
 
 #include <commctrl.h>
 
+#include "base/system_functions_win.h"
+
+#define PIXELNOOK_COMCTL32_OPTIONAL(F) \
+    F(::, InitCommonControls)          \
+    F(::, ImageList_Create)            \
+    F(::, ImageList_ReplaceIcon)       \
+    F(::, ImageList_SetBkColor)        \
+    F(::, ImageList_Destroy)
 struct Comctl32Functions {
-    void(WINAPI* InitCommonControls)() = nullptr;
-    HIMAGELIST(WINAPI* ImageList_Create)
-    (int width, int height, UINT flags, int initial, int grow) = nullptr;
-    int(WINAPI* ImageList_ReplaceIcon)(HIMAGELIST list, int index, HICON icon) = nullptr;
-    COLORREF(WINAPI* ImageList_SetBkColor)(HIMAGELIST list, COLORREF colour) = nullptr;
-    BOOL(WINAPI* ImageList_Destroy)(HIMAGELIST list) = nullptr;
+    PIXELNOOK_COMCTL32_OPTIONAL(PIXELNOOK_BOUND_FIELD)
 };
 
 // Filled on first use; the library stays loaded for the process's life, which

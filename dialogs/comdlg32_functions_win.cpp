@@ -3,9 +3,9 @@
 #include "base/handles_win.h"
 #include "base/system_functions_win.h"
 
-PIXELNOOK_SAME_AS_SDK(Comdlg32Functions::GetOpenFileNameA, ::GetOpenFileNameA);
-
 namespace {
+
+PIXELNOOK_DEFINE_BINDER(BindComdlg32, Comdlg32Functions, PIXELNOOK_COMDLG32_OPTIONAL)
 
 // Filled on first use; the library stays loaded until the process ends, so
 // the bound pointer stays valid.
@@ -18,7 +18,7 @@ bool g_comdlg32Bound = false;
 Comdlg32Functions& Comdlg32Optional() {
     if (!g_comdlg32Bound) {
         g_comdlg32Library.Reset(LoadSystemLibrary("comdlg32.dll"));
-        BindFunction(g_comdlg32Library.Get(), "GetOpenFileNameA", g_comdlg32.GetOpenFileNameA);
+        BindComdlg32(g_comdlg32Library.Get(), g_comdlg32);
         g_comdlg32Bound = true;
     }
     return g_comdlg32;

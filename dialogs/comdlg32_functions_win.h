@@ -9,8 +9,11 @@
 
 #include <cstddef>
 
+#include "base/system_functions_win.h"
+
+#define PIXELNOOK_COMDLG32_OPTIONAL(F) F(::, GetOpenFileNameA)
 struct Comdlg32Functions {
-    BOOL(WINAPI* GetOpenFileNameA)(LPOPENFILENAMEA request) = nullptr;
+    PIXELNOOK_COMDLG32_OPTIONAL(PIXELNOOK_BOUND_FIELD)
 };
 
 // Filled on first use; the library stays loaded for the process's life. The

@@ -3,6 +3,10 @@
 // the settings pages' procedure, which passes their commands on to it.
 #include "dialogs/dialog_win.h"
 
+#include <iterator>
+
+#include "base/limits.h"
+
 #include "dialogs/comctl32_functions_win.h"
 #include "shell/tray_icon_win.h"
 
@@ -138,4 +142,17 @@ LRESULT CallPreviousProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         return DefWindowProcA(window, message, wParam, lParam);
     }
     return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+void ShortenPathInMiddle(HWND control) {
+    const LONG style = GetWindowLongA(control, GWL_STYLE) & ~SS_ELLIPSISMASK;
+    SetWindowLongA(control, GWL_STYLE, style | SS_PATHELLIPSIS);
+}
+
+void ShowStringTableBox(HINSTANCE instance, UINT textId, UINT captionId, UINT style) {
+    char text[kTextChars] = "";
+    char caption[kTextChars] = "";
+    LoadStringA(instance, textId, text, static_cast<int>(std::size(text)));
+    LoadStringA(instance, captionId, caption, static_cast<int>(std::size(caption)));
+    MessageBoxA(nullptr, text, caption, style);
 }

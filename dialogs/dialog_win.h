@@ -48,6 +48,15 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // current dialog's window; notifications of page controls stay on the page.
 INT_PTR CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// A long path in the static control keeps its drive and last folder and loses
+// its middle when drawn, whatever ellipsis the template gave it; the text
+// itself stays whole.
+void ShortenPathInMiddle(HWND control);
+
+// A message box of two string-table texts (at most 255 characters each), with
+// no owner: it stands on its own beside any dialog.
+void ShowStringTableBox(HINSTANCE instance, UINT textId, UINT captionId, UINT style);
+
 // Window subclassing through the window property "PrevProc".
 void SubclassWindow(HWND window, WNDPROC procedure);
 LRESULT CallPreviousProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -15,22 +15,20 @@
 
 #include "base/os_version_win.h"
 #include "base/text.h"
-#include "capture/gdiplus_available_win.h"
+#include "encode/gdiplus_available_win.h"
 #include "dialogs/comdlg32_functions_win.h"
 #include "dialogs/page_values.h"
 #include "dialogs/settings_dialog_win.h"
 #include "dialogs/settings_pages_win.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
+#include "settings/hot_key_text.h"
 #include "settings/ini_conversions.h"
 #include "settings/upload_settings.h"
 #include "shell/hot_key_win.h"
 #include "shell/shell32_functions_win.h"
 
 namespace {
-
-// The storage folder's name for whatever directory is current.
-constexpr char kCurrentDirectory[] = ".\\";
 
 // A string-table text, at most 255 characters.
 struct LoadedText {
@@ -39,9 +37,7 @@ struct LoadedText {
 };
 
 void ShowWarning(HINSTANCE instance, UINT textId, UINT captionId) {
-    // No owner: the box stands on its own beside the settings dialog.
-    MessageBoxA(nullptr, LoadedText(instance, textId).text, LoadedText(instance, captionId).text,
-                MB_ICONEXCLAMATION | MB_OK);
+    ShowStringTableBox(instance, textId, captionId, MB_ICONEXCLAMATION | MB_OK);
 }
 
 // Gives the shell's item list back to the shell's allocator.
@@ -89,12 +85,12 @@ void TakeCurrentDirectory(SettingsDialog& dialog) {
     const DWORD length = GetCurrentDirectoryA(std::size(dialog.pathScratch), dialog.pathScratch);
     if (length == 0 || length >= std::size(dialog.pathScratch)) {
         // Too long for a path (or gone): the folder is named as the current one.
-        CopyText(dialog.pathScratch, kCurrentDirectory);
+        CopyText(dialog.pathScratch, kCurrentDirectoryDir);
     } else {
         CopyText(dialog.pathScratch, PathAsChosen(dialog, dialog.pathScratch));
     }
     SetDlgItemTextA(dialog.pageWindows[kPageStorage], IDC_STORE_DIR, dialog.pathScratch);
-    CopyText(dialog.pathScratch, kCurrentDirectory);
+    CopyText(dialog.pathScratch, kCurrentDirectoryDir);
 }
 
 void BrowseForWatermark(SettingsDialog& dialog) {
@@ -202,12 +198,16 @@ bool SettingsDialog::OnOK() {
     }
     // The dialog may close only with a hot key that can be registered. The
     // key is let go again at once: the main window registers it for good.
+    // Without a key (the system refused it and the user picked none) there is
+    // nothing to check: the other pages still take effect.
     UnregisterHotKey(nullptr, kGrabHotKeyId);
-    if (!RegisterGrabHotKey(settings)) {
-        ShowWarning(instance, IDS_HOTKEY_ERROR, IDS_HOTKEY_ERROR_CAPTION);
-        return false;
+    if (settings.Properties.HotKey != kNoHotKey) {
+        if (!RegisterGrabHotKey(settings)) {
+            ShowWarning(instance, IDS_HOTKEY_ERROR, IDS_HOTKEY_ERROR_CAPTION);
+            return false;
+        }
+        UnregisterHotKey(nullptr, kGrabHotKeyId);
     }
-    UnregisterHotKey(nullptr, kGrabHotKeyId);
     ReleaseResources();
     return true;
 }

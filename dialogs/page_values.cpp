@@ -45,13 +45,16 @@ int HotKeyListIndex(int32_t hotKey) {
     return functionKey ? hotKey - kVkF1 : -1;
 }
 
-int32_t HotKeyFromListText(const char* text) {
+int32_t HotKeyFromListText(const char* text, int32_t current) {
+    if (text[0] == '\0') {
+        return current;
+    }
     if (strcmp(text, kPrintScreenItem) == 0) {
         return kVkPrintScreen;
     }
     // Only the list's own items reach here; the bound keeps any other text
     // from overflowing the key code.
-    const long number = text[0] == '\0' ? 0 : strtol(text + 1, nullptr, 10);
+    const long number = strtol(text + 1, nullptr, 10);
     constexpr long kLargestItemNumber = 1000;
     const bool plausible = number >= -kLargestItemNumber && number <= kLargestItemNumber;
     return kFunctionKeyBase + static_cast<int32_t>(plausible ? number : 0);

@@ -16,9 +16,11 @@ std::string HotKeyListItem(int index);
 int HotKeyListIndex(int32_t hotKey);
 // The key an item's text stands for: "PrtScrn" is Print Screen, any other
 // text a function key by the number after its first character. An empty text
-// (nothing chosen) has no number and gives the key code just below F1, the
-// one that HotKey 0 in the INI file loads as.
-int32_t HotKeyFromListText(const char* text);
+// is a list shown without a selection, where the user chose no new key: the
+// current one stays, be it none (a start-up whose registration failed) or one
+// the list does not offer (HotKey 0 in the INI file loads as the code just
+// below F1, which registers).
+int32_t HotKeyFromListText(const char* text, int32_t current);
 
 // "%g" of the value in a buffer shared by the whole process, which the next
 // call overwrites: the offsets' boxes copy it at once.

@@ -20,7 +20,8 @@
 
 #include "base/os_version_win.h"
 #include "base/text.h"
-#include "capture/gdiplus_available_win.h"
+#include "encode/file_types.h"
+#include "encode/gdiplus_available_win.h"
 #include "dialogs/page_values.h"
 #include "resources/resource_ids.h"
 #include "resources/texts.h"
@@ -157,16 +158,9 @@ std::vector<IndexListBinding> IndexListBindings(GrabSettings& s) {
     };
 }
 
-// The file types offered: bitmaps always, the rest only through GDI+.
-constexpr const char* kBitmapExtension = "bmp";
-constexpr const char* kGdiplusExtensions[] = {"gif", "jpg", "png", "tif"};
-
 // The Uploads page's two lists offer one choice each and are not read back.
 constexpr char kProtocolItem[] = "FTP";
 constexpr char kServiceItem[] = "Service default";
-
-// What the Storage page's folder field holds for the current directory.
-constexpr char kCurrentDirectory[] = ".\\";
 
 bool IsChecked(HWND page, int id) {
     return IsDlgButtonChecked(page, id) == BST_CHECKED;
@@ -180,13 +174,6 @@ void AddListItem(HWND page, int id, const char* item) {
     SendDlgItemMessageA(page, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
 }
 
-// Long paths are shortened in their middle when drawn; the text stays whole.
-void ShortenPathInMiddle(HWND page, int id) {
-    HWND control = GetDlgItem(page, id);
-    const LONG style = GetWindowLongA(control, GWL_STYLE) & ~SS_ELLIPSISMASK;
-    SetWindowLongA(control, GWL_STYLE, style | SS_PATHELLIPSIS);
-}
-
 void FillHotKeyList(HWND page, int32_t hotKey) {
     for (int i = 0; i < kHotKeyListItems; ++i) {
         AddListItem(page, IDC_HOT_KEY, HotKeyListItem(i).c_str());
@@ -198,18 +185,19 @@ void FillHotKeyList(HWND page, int32_t hotKey) {
 void FillStorageSpecials(HWND page, const GrabSettings& s) {
     SetChecked(page, IDC_STORE_CLIPBOARD, !s.Properties.StoreFile);
     SetChecked(page, IDC_STORE_FILE, s.Properties.StoreFile);
-    ShortenPathInMiddle(page, IDC_STORE_DIR);
+    ShortenPathInMiddle(GetDlgItem(page, IDC_STORE_DIR));
     // ".\\" is shown as the folder it stands for, and OK keeps what is shown.
     // A current directory too long for a path keeps showing ".\\".
     char shown[kPathChars] = "";
-    const bool current = strcmp(s.FileStore.Dir, kCurrentDirectory) == 0;
+    const bool current = strcmp(s.FileStore.Dir, kCurrentDirectoryDir) == 0;
     const DWORD length = current ? GetCurrentDirectoryA(std::size(shown), shown) : 0;
     const bool expanded = length > 0 && length < std::size(shown);
     SetDlgItemTextA(page, IDC_STORE_DIR, expanded ? shown : s.FileStore.Dir);
-    AddListItem(page, IDC_EXT, kBitmapExtension);
-    if (IsGdiplusAvailable()) {
-        for (const char* extension : kGdiplusExtensions) {
-            AddListItem(page, IDC_EXT, extension);
+    // Only BMP is offered where GDI+ is missing: the program writes it itself.
+    const bool gdiplus = IsGdiplusAvailable();
+    for (const FileType& type : kFileTypes) {
+        if (gdiplus || !type.needsGdiplus) {
+            AddListItem(page, IDC_EXT, type.extension);
         }
     }
     // The first item that begins with the field's text, whatever its case.
@@ -297,7 +285,7 @@ void FillPages(const HWND (&pages)[kSettingsPageCount], GrabSettings& s) {
     FillHotKeyList(pages[kPageHotKey], s.Properties.HotKey);
     SetDlgItemTextA(pages[kPageHotKey], IDC_HOT_KEY_RESULT, "");
     FillStorageSpecials(pages[kPageStorage], s);
-    ShortenPathInMiddle(pages[kPageWatermark], IDC_WM_FILE);
+    ShortenPathInMiddle(GetDlgItem(pages[kPageWatermark], IDC_WM_FILE));
     SetDlgItemTextA(pages[kPageWatermark], IDC_WM_HOFFSET, FormatFloat(s.Watermark.HOffset));
     SetDlgItemTextA(pages[kPageWatermark], IDC_WM_VOFFSET, FormatFloat(s.Watermark.VOffset));
     FillColour(pages[kPageBackfills], s.BkgndFill.Color);
@@ -313,7 +301,7 @@ void ReadHotKeyPage(HWND page, GrabSettings& s) {
     }
     char item[32] = "";  // the longest item, "PrtScrn", fits with room to spare
     GetDlgItemTextA(page, IDC_HOT_KEY, item, std::size(item));
-    s.Properties.HotKey = HotKeyFromListText(item);
+    s.Properties.HotKey = HotKeyFromListText(item, s.Properties.HotKey);
     ReadChecks(page, kPageHotKey, s);
 }
 

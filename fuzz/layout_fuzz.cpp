@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "capture/thumbnail_size.h"
+#include "imaging/thumbnail_size.h"
 #include "imaging/watermark_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "capture/flatten_alpha.h"
+#include "imaging/flatten_alpha.h"
 #include "imaging/fixed_palettes.h"
 #include "imaging/transparency.h"
 
@@ -52,17 +52,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
         }
     } else if (step == 2) {
-        // A DIB section's rows: packed, bottom-up.
-        uint8_t* raw = reinterpret_cast<uint8_t*>(pixels.data());
-        const bool anyAlpha = std::any_of(pixels.begin(), pixels.begin() + size_t(w) * h,
-                                          [](Argb p) { return AlphaOf(p) != 0; });
-        if (HasAnyAlpha(raw, w, h) != anyAlpha) {
+        bool anyAlpha = false;
+        for (int32_t y = 0; y < h; ++y) {
+            for (int32_t x = 0; x < w; ++x) {
+                anyAlpha = anyAlpha || AlphaOf(before[at(x, y)]) != 0;
+            }
+        }
+        if (HasAnyAlpha(bits) != anyAlpha) {
             __builtin_trap();
         }
-        FlattenAlpha(raw, w, h, fill);
-        for (size_t i = 0; i < pixels.size(); ++i) {
-            if (i < size_t(w) * h ? AlphaOf(pixels[i]) != 255 : pixels[i] != before[i]) {
-                __builtin_trap();
+        FlattenAlpha(bits, fill);
+        for (int32_t y = 0; y < h; ++y) {
+            for (int32_t x = 0; x < pitch; ++x) {
+                const Argb now = pixels[at(x, y)];
+                if (x < w ? AlphaOf(now) != 255 : now != before[at(x, y)]) {
+                    __builtin_trap();
+                }
             }
         }
     } else {

@@ -62,7 +62,7 @@ GrabSettings::GrabSettings(bool gdiplusUsable)
     Properties.ShowCursor = false;
     Properties.SnapType = static_cast<int32_t>(GrabType::Window);
 
-    CopyText(FileStore.Dir, ".\\");
+    CopyText(FileStore.Dir, kCurrentDirectoryDir);
     CopyText(FileStore.Name, "screencap_");
     CopyText(FileStore.Ext, gdiplusUsable ? "jpg" : "bmp");
     FileStore.Digits = 3;

@@ -41,6 +41,9 @@ struct WatermarkSettings {
     float VOffset;
 };
 
+// What FileStore.Dir holds for "whatever directory is current".
+inline constexpr char kCurrentDirectoryDir[] = ".\\";
+
 struct GrabSettings {
     // The defaults depend on the machine in one place: the file type is "jpg"
     // when GDI+ can encode it and "bmp" otherwise. The caller makes that test

@@ -52,7 +52,14 @@ public:
     void Text(const char* key, char (&field)[N]) {
         ini_.PutText(key, field);
     }
-    void HotKey(const char* key, int32_t& field) { ini_.PutInt(key, HotKeyToIniForm(field)); }
+    // A key the system refused is not the user's choice: the file keeps the
+    // key it had (or, with none written yet, the default loads next time), so
+    // the next start tries it again.
+    void HotKey(const char* key, int32_t& field) {
+        if (field != kNoHotKey) {
+            ini_.PutInt(key, HotKeyToIniForm(field));
+        }
+    }
     void Color(const char* redKey, const char* greenKey, const char* blueKey, Colorref& field) {
         ini_.PutInt(redKey, static_cast<int32_t>(RedOf(field)));
         ini_.PutInt(greenKey, static_cast<int32_t>(GreenOf(field)));

@@ -43,7 +43,7 @@ uint32_t HotKeyModifiers(const GrabSettings& settings) {
 
 std::string HotKeyText(const GrabSettings& settings) {
     const int32_t key = settings.Properties.HotKey;
-    if (key == 0) {
+    if (key == kNoHotKey) {
         return TEXT_NO_HOTKEY;
     }
     std::string text;

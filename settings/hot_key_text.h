@@ -6,6 +6,9 @@
 
 struct GrabSettings;
 
+// Properties.HotKey when the program has no key: the system refused the
+// chosen one. The INI file keeps the key it had (Save leaves it alone).
+constexpr int32_t kNoHotKey = 0;
 constexpr int32_t kVkPrintScreen = 44;  // VK_SNAPSHOT
 constexpr int32_t kVkF1 = 112;          // F1..F12 are 112..123
 constexpr int32_t kFunctionKeyBase = kVkF1 - 1;

@@ -24,7 +24,7 @@ std::string GrabTypeName(const GrabSettings& settings) {
 }
 
 std::string TooltipText(const GrabSettings& settings) {
-    if (settings.Properties.HotKey == 0) {
+    if (settings.Properties.HotKey == kNoHotKey) {
         return TEXT_NO_HOTKEY_STATUS;
     }
     char status[kTextChars];

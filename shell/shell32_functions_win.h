@@ -10,24 +10,25 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "base/system_functions_win.h"
+
+// The folder browser, the path of the folder chosen in it, and the shell's
+// allocator that frees the browser's item list serve the settings dialog.
+#define PIXELNOOK_SHELL32_OPTIONAL(F) \
+    F(::, Shell_NotifyIconA)          \
+    F(::, SHGetSpecialFolderPathA)    \
+    F(::, SHBrowseForFolderA)         \
+    F(::, SHGetPathFromIDListA)       \
+    F(::, SHGetMalloc)
 struct Shell32Functions {
-    BOOL(WINAPI* Shell_NotifyIconA)(DWORD message, PNOTIFYICONDATAA data) = nullptr;
-    BOOL(WINAPI* SHGetSpecialFolderPathA)
-    (HWND owner, LPSTR path, int folder, BOOL create) = nullptr;
-    // The folder browser, the path of the folder chosen in it, and the shell's
-    // allocator that frees the browser's item list.
-    PIDLIST_ABSOLUTE(WINAPI* SHBrowseForFolderA)(LPBROWSEINFOA info) = nullptr;
-    BOOL(WINAPI* SHGetPathFromIDListA)(PCIDLIST_ABSOLUTE list, LPSTR path) = nullptr;
-    HRESULT(WINAPI* SHGetMalloc)(IMalloc** allocator) = nullptr;
+    PIXELNOOK_SHELL32_OPTIONAL(PIXELNOOK_BOUND_FIELD)
 };
 
 // COM, for the shell-link object of the start-up shortcut.
+#define PIXELNOOK_OLE32_OPTIONAL(F) \
+    F(::, CoInitialize) F(::, CoUninitialize) F(::, CoCreateInstance)
 struct Ole32Functions {
-    HRESULT(WINAPI* CoInitialize)(LPVOID reserved) = nullptr;
-    void(WINAPI* CoUninitialize)() = nullptr;
-    HRESULT(WINAPI* CoCreateInstance)
-    (REFCLSID classId, LPUNKNOWN outer, DWORD context, REFIID interfaceId,
-     LPVOID* object) = nullptr;
+    PIXELNOOK_OLE32_OPTIONAL(PIXELNOOK_BOUND_FIELD)
 };
 
 // Filled on first use; the library stays loaded for the process's life. The

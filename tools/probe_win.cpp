@@ -40,6 +40,7 @@
 #include <psapi.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -195,15 +196,30 @@ HWND ShowSample() {
     return sample;
 }
 
-// The name of the first grab file in the current directory, or empty.
-std::string FindGrabFile() {
+// The names of the grab files in the current directory.
+std::vector<std::string> GrabFiles() {
+    std::vector<std::string> names;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(kGrabPattern, &found);
     if (search == INVALID_HANDLE_VALUE) {
-        return "";
+        return names;
     }
+    do {
+        names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
     FindClose(search);
-    return found.cFileName;
+    return names;
+}
+
+// The name of a grab file that is not among EARLIER (the folder may hold the
+// grabs of earlier runs), or empty.
+std::string FindNewGrabFile(const std::vector<std::string>& earlier) {
+    for (const std::string& name : GrabFiles()) {
+        if (std::find(earlier.begin(), earlier.end(), name) == earlier.end()) {
+            return name;
+        }
+    }
+    return "";
 }
 
 // Wine answers GetGuiResources and GetProcessHandleCount with 0, so there
@@ -471,11 +487,12 @@ int Demo(DWORD seconds) {
     HWND sample = ShowSample();
     SetCursorPos(kSampleLeft + kSampleWidth / 2, kSampleTop + kSampleHeight / 2);
     Pump(200);
+    const std::vector<std::string> earlier = GrabFiles();
     PressHotKey();
     std::string file;
     for (DWORD waited = 0; waited < seconds * 10 && file.empty(); ++waited) {
         Pump(100);
-        file = FindGrabFile();
+        file = FindNewGrabFile(earlier);
     }
     Pump(300);  // let the store finish writing
     DestroyWindow(sample);

@@ -9,26 +9,19 @@
 #include <wininet.h>
 
 #include "base/handles_win.h"
+#include "base/system_functions_win.h"
 
+#define PIXELNOOK_WININET_FUNCTIONS(F) \
+    F(::, InternetOpenA)               \
+    F(::, InternetConnectA)            \
+    F(::, InternetSetOptionA)          \
+    F(::, FtpPutFileA)                 \
+    F(::, InternetCloseHandle)
+// All null unless every function was found.
 struct WinInetFunctions {
-    HINTERNET(WINAPI* InternetOpenA)
-    (LPCSTR agent, DWORD accessType, LPCSTR proxy, LPCSTR proxyBypass, DWORD flags) = nullptr;
-    HINTERNET(WINAPI* InternetConnectA)
-    (HINTERNET internet, LPCSTR server, INTERNET_PORT port, LPCSTR user, LPCSTR password,
-     DWORD service, DWORD flags, DWORD_PTR context) = nullptr;
-    BOOL(WINAPI* InternetSetOptionA)
-    (HINTERNET internet, DWORD option, LPVOID buffer, DWORD bufferLength) = nullptr;
-    BOOL(WINAPI* FtpPutFileA)
-    (HINTERNET connection, LPCSTR localFile, LPCSTR remoteFile, DWORD flags,
-     DWORD_PTR context) = nullptr;
-    BOOL(WINAPI* InternetCloseHandle)(HINTERNET internet) = nullptr;
+    PIXELNOOK_WININET_FUNCTIONS(PIXELNOOK_BOUND_FIELD)
 
-    // True when every function was found.
-    bool Available() const {
-        return InternetOpenA != nullptr && InternetConnectA != nullptr &&
-               InternetSetOptionA != nullptr && FtpPutFileA != nullptr &&
-               InternetCloseHandle != nullptr;
-    }
+    bool Available() const { return InternetOpenA != nullptr; }
 };
 
 // The table, filled on first use; all members are null when wininet.dll or

@@ -24,9 +24,9 @@ namespace {
 
 // more: further [Properties] keys, or further sections.
 std::string Ini(int snapType, bool storeFile, const std::string& more = "") {
-    return "[Properties]\r\nFirstTime=0\r\nSettingsOnStart=0\r\nSnapType=" +
-           std::to_string(snapType) + "\r\nStoreFile=" + (storeFile ? "1" : "0") + "\r\n" + more +
-           "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
+    return IniAfterFirstRun("SettingsOnStart=0\r\nSnapType=" + std::to_string(snapType) +
+                                "\r\nStoreFile=" + (storeFile ? "1" : "0") + "\r\n" + more,
+                            kNumberedBmps);
 }
 
 }  // namespace

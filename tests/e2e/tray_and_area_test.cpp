@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/texts.h"
 #include "tests/support/pixelnook_driver.h"
 #include "tests/support/test_windows.h"
 
@@ -25,8 +26,7 @@ namespace {
 constexpr char kStatusText[] = "Use Win+F10 to take a Rectangular Area screen grab";
 
 std::string Ini(const std::string& properties) {
-    return "[Properties]\r\nFirstTime=0\r\nSettingsOnStart=0\r\nSnapType=5\r\n" + properties +
-           "[FileStore]\r\nDir=.\\\r\nName=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
+    return IniAfterFirstRun("SettingsOnStart=0\r\nSnapType=5\r\n" + properties, kNumberedBmps);
 }
 
 // Presses the left button at one point and lets go at another, moving the
@@ -145,7 +145,7 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
             ASSERT_EQ(bmp.Pixel(x, y), x < 73 && y < 23 ? kRed : kBlue) << x << ", " << y;
     }
     EXPECT_TRUE(cursorBackAt({450, 350})) << cursor.x << ", " << cursor.y;
-    EXPECT_EQ(WindowText(area.window), std::string(kStatusText) + " - Pixelnook Beta 0.4.0");
+    EXPECT_EQ(WindowText(area.window), std::string(kStatusText) + TEXT_TITLE_SUFFIX);
 }
 
 TEST(AreaGrab, EscapeAbandonsItAndGivesUpTheKeyboard) {

@@ -18,10 +18,10 @@ namespace {
 // PNG grabs with thumbnails, sent to the server's "incoming". The password
 // "grab&send" as Windows 98 stores it: its bytes and a zero, in hex.
 std::string Ini() {
-    return std::string(
-               "[Properties]\r\nFirstTime=0\r\nSnapType=0\r\n"
-               "[FileStore]\r\nDir=.\\\r\nExt=png\r\n[Upload]\r\nServer=") +
-           ftp::kServer + "\r\nUser=pixelnook\r\nPassword=677261622673656e6400\r\nDir=incoming\r\n";
+    return IniAfterFirstRun(
+        "SnapType=0\r\n", "Ext=png\r\n",
+        std::string("[Upload]\r\nServer=") + ftp::kServer +
+            "\r\nUser=pixelnook\r\nPassword=677261622673656e6400\r\nDir=incoming\r\n");
 }
 
 }  // namespace

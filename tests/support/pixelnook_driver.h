@@ -98,6 +98,16 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = kDefaultTimeoutMs) {
     return true;
 }
 
+// A Pixelnook.ini past the first run: these [Properties] keys, grabs stored
+// in the start folder as the [FileStore] keys say, then further sections.
+inline std::string IniAfterFirstRun(const std::string& properties, const std::string& fileStore,
+                                    const std::string& sections = "") {
+    return "[Properties]\r\nFirstTime=0\r\n" + properties + "[FileStore]\r\nDir=.\\\r\n" +
+           fileStore + sections;
+}
+// Numbered BMP files "screencap_###.bmp".
+constexpr char kNumberedBmps[] = "Name=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
+
 // Pixelnook as on a system without GDI+ (gdiplus.dll fails to load): it
 // writes its grabs as BMP files itself, which the tests read back.
 struct BmpPixelnook {

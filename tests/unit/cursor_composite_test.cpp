@@ -1,4 +1,4 @@
-#include "capture/cursor_composite.h"
+#include "imaging/cursor_composite.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ constexpr uint32_t kScreen = 0x40302010;
 const std::map<char, uint32_t> kPixels = {{'.', 0x00FFFFFF}, {'#', 0},          {'a', 0x80112233},
                                           {'b', 0x00445566}, {'c', 0x00778899}, {'d', 0x00AABBCC}};
 
-// A 32-bit picture stored bottom-up, painted from rows read top-down. Its
+// A 32-bit picture stored bottom-up, as GDI gives a cursor's bitmaps, painted
+// from rows read top-down. Its
 // pixels' bytes (blue, green, red, fourth) are one little-endian 0xAARRGGBB.
 // Exactly width x height pixels, so ASan catches any read past it.
 struct Image {
@@ -33,10 +34,12 @@ struct Image {
         }
     }
     uint32_t& At(int32_t x, int32_t y) { return pixels[size_t(height - 1 - y) * width + x]; }
-    PixelRows32 Picture() { return {reinterpret_cast<uint8_t*>(pixels.data()), width, height}; }
-    ConstPixelRows32 Cursor() const {
-        return {reinterpret_cast<const uint8_t*>(pixels.data()), width, height};
+    // Top row first: the last row in memory, walked backwards.
+    ArgbView Picture() {
+        return {width, height, -4 * width,
+                reinterpret_cast<uint8_t*>(&pixels[size_t(height - 1) * width])};
     }
+    ArgbView Cursor() const { return const_cast<Image*>(this)->Picture(); }
 
     // What the picture shows: '-' screen, '#' opaque black, 'o' opaque white,
     // the upper-case letter of an opaque colour pixel, '?' anything else.
@@ -77,9 +80,8 @@ Image MonochromeMask(const Rows& cursor) {
 Rows Composited(const Image& mask, const Rows& colour, int32_t systemCursorHeight, int32_t x,
                 int32_t y, Image picture, int32_t hotspotX = 0, int32_t hotspotY = 0) {
     const Image colourImage(colour.empty() ? Rows{"-"} : colour);
-    const CursorPixels cursor{mask.Cursor(),
-                              colour.empty() ? ConstPixelRows32{} : colourImage.Cursor(), hotspotX,
-                              hotspotY, systemCursorHeight};
+    const CursorPixels cursor{mask.Cursor(), colour.empty() ? ArgbView{} : colourImage.Cursor(),
+                              hotspotX, hotspotY, systemCursorHeight};
     EXPECT_TRUE(CompositeCursor(picture.Picture(), cursor, x, y));
     return picture.Shown();
 }
@@ -140,8 +142,8 @@ TEST(CursorComposite, RefusesWhatItCannotComposite) {
     cursor.colour = colour.Cursor();  // no mask
     EXPECT_FALSE(CompositeCursor(picture.Picture(), cursor, 0, 0));
     cursor.mask = mask.Cursor();
-    EXPECT_FALSE(CompositeCursor(PixelRows32{}, cursor, 0, 0));
-    cursor.colour = ConstPixelRows32{};
+    EXPECT_FALSE(CompositeCursor(ArgbView{}, cursor, 0, 0));
+    cursor.colour = ArgbView{};
     cursor.mask = oneRow.Cursor();  // a monochrome mask of one row has no halves
     EXPECT_FALSE(CompositeCursor(picture.Picture(), cursor, 0, 0));
     EXPECT_EQ(picture.Shown(), Rows(2, "--"));

@@ -1,4 +1,4 @@
-#include "capture/flatten_alpha.h"
+#include "imaging/flatten_alpha.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ TEST(FlattenAlpha, CompositesOverTheFillColour) {
     };
     for (const auto& c : cases) {
         std::vector<uint8_t> bits = {c.b, c.g, c.r, c.a, c.b, c.g, c.r, c.a};
-        FlattenAlpha(bits.data(), 2, 1, c.fill);
+        FlattenAlpha({2, 1, 8, bits.data()}, c.fill);
         EXPECT_EQ(bits, (std::vector<uint8_t>{c.eb, c.eg, c.er, 255, c.eb, c.eg, c.er, 255}));
     }
 }
@@ -26,9 +26,9 @@ TEST(FlattenAlpha, AnyAlphaFindsASingleTranslucentPixel) {
     std::vector<uint8_t> bits(4 * 5 * 3, 0x80);
     for (size_t i = 3; i < bits.size(); i += 4)
         bits[i] = 0;
-    EXPECT_FALSE(HasAnyAlpha(bits.data(), 5, 3));
+    EXPECT_FALSE(HasAnyAlpha({5, 3, 20, bits.data()}));
     bits[4 * 14 + 3] = 1;  // the very last pixel
-    EXPECT_TRUE(HasAnyAlpha(bits.data(), 5, 3));
-    EXPECT_FALSE(HasAnyAlpha(bits.data(), 0, 3));
-    EXPECT_FALSE(HasAnyAlpha(nullptr, 5, 3));
+    EXPECT_TRUE(HasAnyAlpha({5, 3, 20, bits.data()}));
+    EXPECT_FALSE(HasAnyAlpha({0, 3, 20, bits.data()}));
+    EXPECT_FALSE(HasAnyAlpha({5, 3, 20, nullptr}));
 }

@@ -18,20 +18,6 @@ TEST(IniConversions, BoolIsSetOnlyByExactlyOne) {
     EXPECT_STREQ(BoolToIni(false), "0");
 }
 
-TEST(IniConversions, FloatIsWrittenWithPercentG) {
-    const struct {
-        float value;
-        const char* text;
-    } cases[] = {
-        {0.0f, "0"}, {2.5f, "2.5"}, {-3.25f, "-3.25"}, {1e6f, "1e+06"}, {1234567.0f, "1.23457e+06"},
-    };
-    for (const auto& c : cases) {
-        char text[kFloatTextChars] = "x";
-        FloatToIni(c.value, text);
-        EXPECT_STREQ(text, c.text);
-    }
-}
-
 TEST(IniConversions, FloatWithoutNumberKeepsTheField) {
     const float inf = std::numeric_limits<float>::infinity();  // out of range, not undefined
     const struct {

@@ -5,13 +5,6 @@
 #include <cstring>
 #include <string>
 
-TEST(IniFileState, OpenInJoinsDirectoryAndName) {
-    IniFile ini{};
-    EXPECT_STREQ(ini.OpenIn("C:\\grabs", "Pixelnook.ini"), "C:\\grabs\\Pixelnook.ini");
-    EXPECT_STREQ(ini.GetPath(), "C:\\grabs\\Pixelnook.ini");
-    EXPECT_STREQ(ini.GetDirectory(), "C:\\grabs");
-}
-
 TEST(IniFileState, LongTextsAreCutToTheirFieldsNeverOverflowed) {
     IniFile ini{};
     ini.OpenIn(("C:\\" + std::string(400, 'd')).c_str(), "Pixelnook.ini");

@@ -18,23 +18,14 @@ TEST(PageValues, HotKeyListSelectsAndReadsBack) {
         EXPECT_EQ(HotKeyListIndex(c.key), c.index) << c.key;
         if (c.item != nullptr) {
             EXPECT_EQ(HotKeyListItem(c.index), c.item);
-            EXPECT_EQ(HotKeyFromListText(c.item), c.key) << c.item;
+            EXPECT_EQ(HotKeyFromListText(c.item, 0), c.key) << c.item;
         }
     }
     for (int i = 0; i < kHotKeyListItems; ++i) {
-        EXPECT_EQ(HotKeyListIndex(HotKeyFromListText(HotKeyListItem(i).c_str())), i);
+        EXPECT_EQ(HotKeyListIndex(HotKeyFromListText(HotKeyListItem(i).c_str(), 0)), i);
     }
-    // Nothing chosen reads as the code just below F1, which HotKey 0 in the
-    // INI file loads as too.
-    EXPECT_EQ(HotKeyFromListText(""), 111);
-}
-
-TEST(PageValues, OffsetsTravelAsTextInOneSharedBuffer) {
-    // Six significant digits survive the way through the box.
-    EXPECT_EQ(ParseFloat(FormatFloat(1234567.0f), 99.0f), 1234570.0f);
-    const char* first = FormatFloat(1.0f);
-    EXPECT_EQ(FormatFloat(2.0f), first);
-    EXPECT_STREQ(first, "2");
+    // Nothing chosen keeps the key, also none (a failed registration's).
+    EXPECT_EQ(HotKeyFromListText("", 0), 0);
 }
 
 TEST(PageValues, PasswordChoiceOnOk) {

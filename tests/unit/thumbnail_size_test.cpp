@@ -1,4 +1,4 @@
-#include "capture/thumbnail_size.h"
+#include "imaging/thumbnail_size.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "capture/bmp_file_win.h"
-#include "capture/gdiplus_available_win.h"
+#include "encode/gdiplus_available_win.h"
 #include "tests/win/store_test_support.h"
 
 using FullDisk = StoreTest;

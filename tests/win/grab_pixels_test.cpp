@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "base/handles_win.h"
-#include "capture/gdip_image_win.h"
-#include "capture/gdiplus_api_win.h"
-#include "capture/gdiplus_available_win.h"
+#include "encode/gdiplus_image_win.h"
+#include "encode/gdiplus_api_win.h"
+#include "encode/gdiplus_available_win.h"
 #include "tests/win/store_test_support.h"
 
 namespace {

@@ -37,7 +37,7 @@ BOOL WINAPI CountedPathRelativePathTo(LPSTR path, LPCSTR from, DWORD fromAttribu
 
 }  // namespace
 
-TEST(SettingsFile, MissingFileGivesTheDefaultsAndSavingThemWritesTheStoredForms) {
+TEST(SettingsFile, MissingFileGivesTheDefaultsAndSavingWritesTheStoredFormsButNoRefusedKey) {
     IniScratch dir;
     GrabSettings s = Loaded();
     GrabSettings defaults(false);
@@ -50,6 +50,10 @@ TEST(SettingsFile, MissingFileGivesTheDefaultsAndSavingThemWritesTheStoredForms)
          {"[Properties]\r\nFirstTime=1\r\n", "\r\nIcons=.\\icons\\\r\n", "\r\nHotKey=10\r\n",
           "\r\nHOffset=0\r\n", "\r\nRed=255\r\nGreen=0\r\nBlue=255\r\n", "[Info]\r\nTitle=\r\n"})
         EXPECT_NE(text.find(lines), std::string::npos) << lines;
+    // A key the system refused (cleared to 0 in memory) leaves the file its own.
+    s.Properties.HotKey = 0;
+    s.Save(kOsWindows98);
+    EXPECT_EQ(Loaded().Properties.HotKey, VK_F10);
 }
 
 TEST(SettingsFile, SaveThenLoadRoundTripsEveryFieldInTheFileTheRecordCameFrom) {

@@ -1,5 +1,7 @@
-// GdipImage and its helpers; see gdip_image_win.h.
-#include "capture/gdip_image_win.h"
+// GdipImage and its helpers; see gdiplus_image_win.h.
+#include "encode/gdiplus_image_win.h"
+
+#include "imaging/dib_section_win.h"
 
 #include <cstddef>
 #include <cstring>
@@ -83,21 +85,16 @@ ImagePtr ImageFromBitmap(HBITMAP bitmap) {
 }
 
 ImagePtr ImageOverDibSection(HBITMAP bitmap) {
-    BITMAP section = {};
-    if (GetObjectA(bitmap, sizeof section, &section) == 0 || section.bmBits == nullptr ||
-        section.bmBitsPixel != 32 || section.bmWidth <= 0 || section.bmHeight <= 0) {
+    DibPixels pixels;
+    if (!DibSectionPixels(bitmap, pixels)) {
         return nullptr;
     }
-    GdiFlush();  // drawing still queued must reach the pixels first
-    // GDI+ wants the top row first: the bottom-up rows are walked from the
-    // last one in memory, with a negative stride.
-    auto* top = static_cast<BYTE*>(section.bmBits) +
-                static_cast<ptrdiff_t>(section.bmHeight - 1) * section.bmWidthBytes;
-    // 32bppRGB, as GdipCreateBitmapFromHBITMAP makes of the section: the
-    // fourth byte is no alpha.
+    // GDI+ wants the top row first. 32bppRGB, as GdipCreateBitmapFromHBITMAP
+    // makes of the section: the fourth byte is no alpha.
+    const ArgbView rows = pixels.TopDown();
     gdip::GpBitmap* image = nullptr;
     const gdip::GpStatus status = Gdip().GdipCreateBitmapFromScan0(
-        section.bmWidth, section.bmHeight, -section.bmWidthBytes, PixelFormat32bppRGB, top, &image);
+        rows.width, rows.height, rows.stride, PixelFormat32bppRGB, rows.scan0, &image);
     return Wrap(status, image);
 }
 

@@ -8,7 +8,7 @@
 #include <new>
 #include <utility>
 
-#include "capture/image_steps_win.h"
+#include "encode/gdiplus_image_steps_win.h"
 #include "imaging/color_reducer.h"
 #include "imaging/fixed_palettes.h"
 #include "imaging/median_cut.h"

@@ -6,14 +6,14 @@
 #include <cstdint>
 
 #include "base/types.h"
+#include "imaging/pixel_view.h"
 
-// bits: width x height pixels of 4 bytes (blue, green, red, alpha), rows
-// contiguous as in a 32-bit DIB section. Each channel becomes
+// Each channel of each pixel of the view becomes
 // floor(channel * a / 255) + floor((255 - a) * fill channel / 255); alpha 255.
-void FlattenAlpha(uint8_t* bits, int32_t width, int32_t height, Colorref color);
+void FlattenAlpha(const ArgbView& pixels, Colorref color);
 
 // Whether any pixel has a non-zero alpha byte. A screen copy that delivers no
 // alpha at all (every byte 0, as GDI copies of ordinary windows do) carries no
 // transparency: compositing it by its alpha would replace the whole picture
 // with the fill colour.
-bool HasAnyAlpha(const uint8_t* bits, int32_t width, int32_t height);
+bool HasAnyAlpha(const ArgbView& pixels);

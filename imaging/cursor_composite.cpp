@@ -1,36 +1,30 @@
 // Cursor compositing; see cursor_composite.h.
-#include "capture/cursor_composite.h"
+#include "imaging/cursor_composite.h"
 
 #include <cstddef>
 
 namespace {
 
-constexpr int kBytesPerPixel = 4;
-constexpr uint8_t kOpaque = 255;
+// The blue byte of a pixel: the AND bit of a mask, the level of its XOR half.
+constexpr Argb kBlueMask = 0xFF;
 
-bool HasPixels(const ConstPixelRows32& rows) {
-    return rows.bits != nullptr && rows.width > 0 && rows.height > 0;
+bool HasPixels(const ArgbView& rows) {
+    return rows.scan0 != nullptr && rows.width > 0 && rows.height > 0;
 }
 
-const uint8_t* PixelAt(const ConstPixelRows32& rows, int32_t row, int32_t column) {
-    return rows.bits +
-           (static_cast<size_t>(row) * static_cast<size_t>(rows.width) + column) * kBytesPerPixel;
-}
-
-uint8_t* PixelAt(const PixelRows32& rows, int64_t row, int64_t column) {
-    return rows.bits + (static_cast<size_t>(row) * static_cast<size_t>(rows.width) +
-                        static_cast<size_t>(column)) *
-                           kBytesPerPixel;
+// Row `row` counted from the bottom, as cursor bitmaps and the bottom-up
+// placement below count them.
+Argb* RowFromBottom(const ArgbView& rows, int64_t row) {
+    return rows.Row(static_cast<int32_t>(rows.height - 1 - row));
 }
 
 }  // namespace
 
-bool CompositeCursor(const PixelRows32& picture, const CursorPixels& cursor, int32_t x, int32_t y) {
-    if (!HasPixels(cursor.mask) || picture.bits == nullptr || picture.width <= 0 ||
-        picture.height <= 0) {
+bool CompositeCursor(const ArgbView& picture, const CursorPixels& cursor, int32_t x, int32_t y) {
+    if (!HasPixels(cursor.mask) || !HasPixels(picture)) {
         return false;
     }
-    const bool hasColour = cursor.colour.bits != nullptr;
+    const bool hasColour = cursor.colour.scan0 != nullptr;
     if (hasColour && !HasPixels(cursor.colour)) {
         return false;
     }
@@ -64,27 +58,20 @@ bool CompositeCursor(const PixelRows32& picture, const CursorPixels& cursor, int
             if (pictureColumn < 0 || pictureColumn >= picture.width) {
                 continue;
             }
-            if (PixelAt(cursor.mask, row + andOffset, column)[0] != 0) {
+            if ((RowFromBottom(cursor.mask, row + andOffset)[column] & kBlueMask) != 0) {
                 continue;  // AND bit set: the screen shows through
             }
-            const uint8_t* source;
+            Argb& out = RowFromBottom(picture, pictureRow)[pictureColumn];
             if (hasColour) {
                 if (row >= cursor.colour.height || column >= cursor.colour.width) {
                     continue;  // the colour bitmap does not cover this pixel
                 }
-                source = PixelAt(cursor.colour, row, column);
+                out = kOpaque | (RowFromBottom(cursor.colour, row)[column] & kColorMask);
             } else {
-                source = PixelAt(cursor.mask, row, column);  // XOR half: black or white
+                // XOR half: black or white, read from its blue byte.
+                const Argb level = RowFromBottom(cursor.mask, row)[column] & kBlueMask;
+                out = kOpaque | level << 16 | level << 8 | level;
             }
-            uint8_t* out = PixelAt(picture, pictureRow, pictureColumn);
-            if (hasColour) {
-                out[0] = source[0];
-                out[1] = source[1];
-                out[2] = source[2];
-            } else {
-                out[0] = out[1] = out[2] = source[0];
-            }
-            out[3] = kOpaque;
         }
     }
     return true;

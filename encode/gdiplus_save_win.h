@@ -3,13 +3,15 @@
 // reduction and image information, then its thumbnail "t" + file name.
 //
 // GDI+ is started for one save and shut down after it; no GDI+ object outlives
-// SaveWithGdiplus. A file whose save fails is removed again, so a full disk
-// leaves no cut-off picture or thumbnail behind.
+// SaveWithGdiplus. A file whose save fails is removed again when the save
+// created it or wrote to it, so a full disk leaves no cut-off picture or
+// thumbnail behind, and a save that fails before writing leaves an earlier
+// grab of the same name as it was.
 #pragma once
 
 #include <windows.h>
 
-#include "capture/store_formats.h"
+#include "encode/file_types.h"
 #include "settings/grab_settings.h"
 
 // Saves the grab (the DIB section selected into dc) as picturePath and, when

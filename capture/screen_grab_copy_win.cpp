@@ -16,8 +16,9 @@
 
 #include "base/handles_win.h"
 #include "base/os_version_win.h"
+#include "imaging/dib_section_win.h"
 #include "capture/cursor_overlay_win.h"
-#include "capture/flatten_alpha.h"
+#include "imaging/flatten_alpha.h"
 #include "capture/screen_grab_win.h"
 
 namespace {
@@ -52,27 +53,18 @@ bool HasMeaningfulAlpha(HWND window, HDC dc) {
            (GetDeviceCaps(dc, BITSPIXEL) == kTrueColourBits && regionType != COMPLEXREGION);
 }
 
-// The DIB section's pixels, or null when they cannot be reached directly.
-uint8_t* PictureBits(HBITMAP bitmap, BITMAP& description) {
-    description = {};
-    if (GetObjectA(bitmap, sizeof description, &description) == 0 ||
-        description.bmBits == nullptr || description.bmBitsPixel != kTrueColourBits) {
-        return nullptr;
-    }
-    GdiFlush();  // drawing still queued must reach the pixels first
-    return static_cast<uint8_t*>(description.bmBits);
+// The DIB section's pixels; no pixels when they cannot be reached.
+ArgbView PictureBits(HBITMAP bitmap) {
+    DibPixels pixels;
+    return DibSectionPixels(bitmap, pixels) ? pixels.TopDown() : ArgbView{};
 }
 
 bool CopyHasAlpha(HBITMAP bitmap) {
-    BITMAP description;
-    const uint8_t* bits = PictureBits(bitmap, description);
-    return HasAnyAlpha(bits, description.bmWidth, description.bmHeight);
+    return HasAnyAlpha(PictureBits(bitmap));
 }
 
 void FlattenPicture(HBITMAP bitmap, Colorref colour) {
-    BITMAP description;
-    uint8_t* bits = PictureBits(bitmap, description);
-    FlattenAlpha(bits, description.bmWidth, description.bmHeight, colour);
+    FlattenAlpha(PictureBits(bitmap), colour);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 // height times a width, can pass 2^32 and would wrap in 32-bit arithmetic.
 // Negative settings (a damaged INI file; the dialog does not allow them) make no
 // thumbnail, and results beyond the 32-bit range are capped there.
-#include "capture/thumbnail_size.h"
+#include "imaging/thumbnail_size.h"
 
 #include <algorithm>
 #include <limits>

@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "base/types.h"
-#include "capture/gdip_image_win.h"
+#include "encode/gdiplus_image_win.h"
 #include "settings/grab_settings.h"
 
 // A 32-bit ARGB copy in which every pixel of exactly the opaque fill colour

@@ -4,27 +4,18 @@
 // the AND bit is clear the cursor's colour is written, elsewhere the picture
 // keeps what the screen copy delivered.
 //
-// Every buffer is bottom-up rows of 4-byte pixels (blue, green, red, fourth
-// byte), rows contiguous (width x 4 bytes), as GetDIBits returns 32-bit rows.
+// Every bitmap is a view of 32-bit pixels (imaging/pixel_view.h), top row
+// first, whatever order its rows have in memory. Rows are counted from the
+// bottom below, as a cursor's bitmaps are laid out.
 #pragma once
 
 #include <cstdint>
 
-struct PixelRows32 {
-    uint8_t* bits = nullptr;
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
-struct ConstPixelRows32 {
-    const uint8_t* bits = nullptr;  // null: the cursor has no such bitmap
-    int32_t width = 0;
-    int32_t height = 0;
-};
+#include "imaging/pixel_view.h"
 
 struct CursorPixels {
-    ConstPixelRows32 mask;    // AND bits; a monochrome cursor's also holds the XOR half
-    ConstPixelRows32 colour;  // absent for a monochrome cursor
+    ArgbView mask;    // AND bits; a monochrome cursor's also holds the XOR half
+    ArgbView colour;  // absent (no pixels) for a monochrome cursor
     int32_t hotspotX = 0;
     int32_t hotspotY = 0;
     // The system's cursor height (SM_CYCURSOR): a mask twice this tall holds an
@@ -41,4 +32,4 @@ struct CursorPixels {
 // Never reads outside a buffer: a monochrome cursor's mask is always split in
 // halves, whatever its height, and a colour bitmap smaller than the mask leaves
 // the pixels it does not cover as captured.
-bool CompositeCursor(const PixelRows32& picture, const CursorPixels& cursor, int32_t x, int32_t y);
+bool CompositeCursor(const ArgbView& picture, const CursorPixels& cursor, int32_t x, int32_t y);

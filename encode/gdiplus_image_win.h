@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "base/limits.h"
-#include "capture/gdiplus_api_win.h"
+#include "encode/gdiplus_api_win.h"
 #include "imaging/pixel_view.h"
 
 class GdipImage {

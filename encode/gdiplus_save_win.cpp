@@ -3,10 +3,10 @@
 // Order of one save: start GDI+ (the DIB section is taken out of the grab's
 // device context, where GDI+ cannot read it); find the encoder; the full-size
 // image: transparency, watermark, GIF reduction, encoder settings, the seven
-// image information items, save (and for halftone GIFs with transparency a
-// second save); then the thumbnail from the same grab, saved with the
-// encoder's defaults; shut GDI+ down and put the DIB section back.
-#include "capture/gdiplus_save_win.h"
+// image information items on the image that is saved, save (and for halftone
+// GIFs with transparency the items again and a second save); then the thumbnail from the same grab,
+// saved with the encoder's defaults; shut GDI+ down and put the DIB section back.
+#include "encode/gdiplus_save_win.h"
 
 #include <cstddef>
 #include <cstring>
@@ -16,11 +16,10 @@
 #include "base/handles_win.h"
 #include "base/limits.h"
 #include "base/text.h"
-#include "capture/encoder_params.h"
-#include "capture/gdip_image_win.h"
+#include "encode/gdiplus_image_win.h"
 #include "resources/texts.h"
-#include "capture/image_steps_win.h"
-#include "capture/thumbnail_size.h"
+#include "encode/gdiplus_image_steps_win.h"
+#include "imaging/thumbnail_size.h"
 
 namespace {
 
@@ -118,19 +117,46 @@ bool SameMimeType(const WCHAR* wide, const char* narrow) {
     return *wide == L'\0';
 }
 
-// The image saved as path; a failed save's file is removed.
+// What lay at a path before this store wrote there. With a fixed file name
+// (FileStore.Digits 0) that is the previous grab: a save that fails before
+// GDI+ opens the file must leave it alone, while a file the save created or
+// wrote to (a full disk leaves a cut-off one) is removed.
+class FileBeforeSave {
+public:
+    explicit FileBeforeSave(const char* path) : path_(path) {
+        existed_ = GetFileAttributesExA(path, GetFileExInfoStandard, &before_) != 0;
+    }
+    FileBeforeSave(const FileBeforeSave&) = delete;
+    FileBeforeSave& operator=(const FileBeforeSave&) = delete;
+
+    // Removes the file unless it is still the one that lay there before.
+    void RemoveWhatTheSaveLeft() const {
+        WIN32_FILE_ATTRIBUTE_DATA now = {};
+        if (GetFileAttributesExA(path_, GetFileExInfoStandard, &now) == 0) {
+            return;  // nothing there
+        }
+        const bool untouched = existed_ && now.nFileSizeHigh == before_.nFileSizeHigh &&
+                               now.nFileSizeLow == before_.nFileSizeLow &&
+                               CompareFileTime(&now.ftLastWriteTime, &before_.ftLastWriteTime) == 0;
+        if (!untouched) {
+            DeleteFileA(path_);
+        }
+    }
+
+private:
+    const char* path_;
+    WIN32_FILE_ATTRIBUTE_DATA before_ = {};
+    bool existed_ = false;
+};
+
+// The image saved as path; the status is recorded in the image.
 gdip::GpStatus SaveImageFile(GdipImage& image, const CLSID& encoder,
                              const gdip::EncoderParameters* parameters, const char* path) {
     wchar_t wide[kPathChars];
     if (!WidenPath(path, wide)) {
         return image.Record(gdip::InvalidParameter);  // a cut path would name another file
     }
-    const gdip::GpStatus status =
-        image.Record(Gdip().GdipSaveImageToFile(image.Native(), wide, &encoder, parameters));
-    if (status != gdip::Ok) {
-        DeleteFileA(path);  // a full disk leaves a cut-off file: nothing is better
-    }
-    return status;
+    return image.Record(Gdip().GdipSaveImageToFile(image.Native(), wide, &encoder, parameters));
 }
 
 // Transparency as the type wants it: the captured alpha for PNG and TIFF grabs
@@ -140,24 +166,6 @@ ImagePtr WithTransparency(ImagePtr image, const SaveJob& job) {
         return ApplyCapturedAlpha(std::move(image), job.options.colour, job.bitmap);
     }
     return MakeColorTransparent(std::move(image), job.options.colour);
-}
-
-// GIF reduction, the save as path, and the halftone method's second save. True
-// when the file was written.
-bool ReduceAndSave(ImagePtr& image, const SaveJob& job, const gdip::EncoderParameters* parameters,
-                   const char* path) {
-    const GdiplusSaveOptions& o = job.options;
-    if (o.gif) {
-        image = ReduceForGif(std::move(image), o.reduction, o.colour, o.transparent);
-    }
-    if (SaveImageFile(*image, job.encoder, parameters, path) != gdip::Ok) {
-        return false;
-    }
-    if (o.gif && HalftoneAfterSave(o.reduction, o.transparent)) {
-        image = MakeHalftoneTransparent(std::move(image), o.colour, path);
-        return SaveImageFile(*image, job.encoder, parameters, path) == gdip::Ok;
-    }
-    return true;
 }
 
 // The store time in UTC, as image information dates are written.
@@ -199,6 +207,35 @@ void SetImageInfo(GdipImage& image, const GrabSettings& settings) {
     }
 }
 
+// GIF reduction, the save as path, and the halftone method's second save. The
+// image information (info, when given) is set on each image just before it is
+// saved: a reduction or the halftone step makes a new image that carries none
+// of it. True when the file was written; when it was not, no file this save
+// touched is left.
+bool ReduceAndSave(ImagePtr& image, const SaveJob& job, const gdip::EncoderParameters* parameters,
+                   const GrabSettings* info, const char* path) {
+    const GdiplusSaveOptions& o = job.options;
+    if (o.gif) {
+        image = ReduceForGif(std::move(image), o.reduction, o.colour, o.transparent);
+    }
+    const FileBeforeSave before(path);
+    auto save = [&] {
+        if (info != nullptr) {
+            SetImageInfo(*image, *info);
+        }
+        return SaveImageFile(*image, job.encoder, parameters, path) == gdip::Ok;
+    };
+    bool written = save();
+    if (written && o.gif && HalftoneAfterSave(o.reduction, o.transparent)) {
+        image = MakeHalftoneTransparent(std::move(image), o.colour, path);
+        written = save();
+    }
+    if (!written) {
+        before.RemoveWhatTheSaveLeft();
+    }
+    return written;
+}
+
 // The grab as the first image of a save. A step that only reads it gets the
 // DIB section's own pixels: under Wine, filling fresh memory for a copy of a
 // 1920 x 1080 grab costs about as much as encoding it. One that draws into it
@@ -223,11 +260,8 @@ ImagePtr SaveFullImage(const SaveJob& job, bool keepImage, bool& written) {
     if (job.settings.Watermark.Watermark) {
         DrawWatermark(*image, *image, job.settings.Watermark);
     }
-    const bool tiff = strcmp(o.mimeType, "image/tiff") == 0;
-    const EncoderSettings parameters(
-        o.quality, EncoderCompressionValue(CompressionSettingFor(tiff, o.compression)));
-    SetImageInfo(*image, job.settings);
-    written = ReduceAndSave(image, job, parameters.Get(), job.picturePath);
+    const EncoderSettings parameters(o.quality, EncoderCompressionValue(o.compression));
+    written = ReduceAndSave(image, job, parameters.Get(), &job.settings, job.picturePath);
     return keepImage ? std::move(image) : nullptr;
 }
 
@@ -273,7 +307,7 @@ void SaveThumbnail(const SaveJob& job, GdipImage& full) {
         // Measured against the full-size picture: the mark keeps its size.
         DrawWatermark(*thumbnail, full, job.settings.Watermark);
     }
-    ReduceAndSave(thumbnail, job, nullptr, job.thumbnailPath);
+    ReduceAndSave(thumbnail, job, nullptr, nullptr, job.thumbnailPath);  // no information
 }
 
 }  // namespace

@@ -17,8 +17,8 @@
 #include "base/text.h"
 #include "capture/bmp_file_win.h"
 #include "capture/file_numbering.h"
-#include "capture/gdiplus_available_win.h"
-#include "capture/gdiplus_save_win.h"
+#include "encode/gdiplus_available_win.h"
+#include "encode/gdiplus_save_win.h"
 #include "capture/screen_grab_win.h"
 
 namespace {
@@ -113,8 +113,9 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
         // Owned by our main window: a clipboard opened without an owner is
         // emptied to no owner, and then refuses SetClipboardData.
         if (!OpenClipboardWhenFree(window_)) {
-            return true;
+            return false;
         }
+        bool placed = false;
         if (EmptyClipboard()) {
             GdiObject<HBITMAP> bitmap(capturedImage.TakeBitmap());
             // Offered as a packed DIB too: other processes cannot read a
@@ -122,13 +123,15 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
             GlobalMemory dib(MakePackedDib(bitmap.Get(), capturedImage.memoryDc.Get()));
             if (dib && SetClipboardData(CF_DIB, dib.Get()) != nullptr) {
                 dib.Release();  // the clipboard owns the memory from here
+                placed = true;
             }
             if (SetClipboardData(CF_BITMAP, bitmap.Get()) != nullptr) {
                 bitmap.Release();  // the clipboard owns the bitmap from here
+                placed = true;
             }
         }
         CloseClipboard();
-        return true;
+        return placed;
     }
 
     const auto& store = options.FileStore;
@@ -140,22 +143,22 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
 
     char pattern[kPathChars];
     if (!FormatText(pattern, "%s*.%s", store.Name, extension)) {
-        return true;
+        return false;
     }
     int32_t number = 0;
     if (!ScanDirectory(pattern, store.Name).Next(number) && store.Digits != 0) {
-        return true;  // no number left that would not overwrite an older grab
+        return false;  // no number left that would not overwrite an older grab
     }
     char fileName[kPathChars];
     if (!FormatGrabFileName(fileName, std::size(fileName), store.Name, number, store.Digits,
                             extension)) {
-        return true;
+        return false;
     }
     char picture[kPathChars];
     char thumbnail[kPathChars] = "";
     if (!JoinPath(picture, store.Dir, "", fileName) ||
         (options.Thumbnail.Thumb && !JoinPath(thumbnail, store.Dir, kThumbnailLetter, fileName))) {
-        return true;  // the reported paths would be cut: name no file at all
+        return false;  // the reported paths would be cut: name no file at all
     }
     if (picturePath != nullptr) {
         CopyText(picturePath, kPathChars, picture);
@@ -175,7 +178,7 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
         (options.Thumbnail.Thumb &&
          (!CopyText(thumbnailName, kThumbnailLetter) || !AppendText(thumbnailName, fileName) ||
           !FullPath(thumbnailFile, thumbnailName)))) {
-        return true;
+        return false;
     }
     GrabSettings resolved = options;
     if (gdiplus && options.Watermark.Watermark) {
@@ -188,10 +191,7 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
     if (!gdiplus) {
         // No thumbnail, watermark, image information or transparency here.
         BitmapHeader header;
-        if (MakeBitmapInfo(bitmap, header)) {
-            WriteBmpFile(pictureFile, header, bitmap, dc);
-        }
-        return true;
+        return MakeBitmapInfo(bitmap, header) && WriteBmpFile(pictureFile, header, bitmap, dc);
     }
     StoreFormatInputs inputs;
     inputs.reduction = store.Reduction;
@@ -201,8 +201,6 @@ bool ScreenGrab::StoreGrab(const GrabSettings& options, bool alphaFilled, char* 
     inputs.fillColour = options.BkgndFill.Color;
     inputs.alphaFilled = alphaFilled;
     GdiplusSaveOptions format;
-    if (GdiplusSaveOptionsFor(extension, inputs, format)) {
-        SaveWithGdiplus(pictureFile, thumbnailFile, bitmap, dc, resolved, format);
-    }
-    return true;
+    return GdiplusSaveOptionsFor(extension, inputs, format) &&
+           SaveWithGdiplus(pictureFile, thumbnailFile, bitmap, dc, resolved, format);
 }

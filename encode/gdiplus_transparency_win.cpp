@@ -2,7 +2,8 @@
 // locked, and rewritten by the portable step (imaging/transparency.h).
 #include <new>
 
-#include "capture/image_steps_win.h"
+#include "encode/gdiplus_image_steps_win.h"
+#include "imaging/dib_section_win.h"
 #include "imaging/transparency.h"
 
 namespace {
@@ -33,9 +34,8 @@ ImagePtr MakeColorTransparent(ImagePtr image, Colorref fill) {
 }
 
 ImagePtr ApplyCapturedAlpha(ImagePtr image, Colorref fill, HBITMAP capture) {
-    BITMAP section = {};
-    if (GetObjectA(capture, sizeof section, &section) == 0 || section.bmBits == nullptr ||
-        section.bmBitsPixel != 32) {
+    DibPixels section;
+    if (!DibSectionPixels(capture, section) || !section.bottomUp) {
         return MakeColorTransparent(std::move(image), fill);
     }
     ImagePtr copy = ArgbCopy(*image);
@@ -45,11 +45,10 @@ ImagePtr ApplyCapturedAlpha(ImagePtr image, Colorref fill, HBITMAP capture) {
     {
         LockedBits bits(*copy, kReadWrite, kFormatArgb);
         // The section must cover every row of the image (it is the image's source).
-        if (!bits || section.bmHeight < bits.Argb().height || section.bmWidth < bits.Argb().width) {
+        if (!bits || section.height < bits.Argb().height || section.width < bits.Argb().width) {
             return image;
         }
-        ApplyCapturedAlpha(bits.Argb(), fill, static_cast<const uint8_t*>(section.bmBits),
-                           section.bmWidthBytes);
+        ApplyCapturedAlpha(bits.Argb(), fill, section.bits, section.stride);
     }
     return copy;
 }

@@ -5,6 +5,7 @@
 
 #include "base/handles_win.h"
 #include "capture/bmp_format.h"
+#include "imaging/dib_section_win.h"
 #include "capture/screen_grab_win.h"
 
 namespace {
@@ -125,12 +126,7 @@ bool ScreenGrab::ResolveGrabTarget(GrabType type) {
         return false;  // an empty or inverted rectangle: nothing to grab
     }
     BITMAPINFO info = {};
-    info.bmiHeader.biSize = header.size;
-    info.bmiHeader.biWidth = header.width;
-    info.bmiHeader.biHeight = header.height;  // positive: bottom-up rows
-    info.bmiHeader.biPlanes = header.planes;
-    info.bmiHeader.biBitCount = header.bitCount;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = Header32(header.width, header.height);  // bottom-up rows
 
     WindowDc screen(nullptr, GetDC(nullptr));
     capturedImage.memoryDc.Reset(CreateCompatibleDC(screen.Get()));

@@ -1,4 +1,4 @@
-#include "capture/store_formats.h"
+#include "encode/file_types.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ const StoreFormatInputs kInputs{4, 60, 2, true, MakeColorref(1, 2, 3), true};
 
 }  // namespace
 
-TEST(StoreFormats, OtherExtensionsAreSavedByNobody) {
+TEST(FileTypes, OtherExtensionsAreSavedByNobody) {
     for (const char* ext :
          {"BMP", "Png", "jpeg", "tiff", "", "bmp ", "txt", static_cast<const char*>(nullptr)}) {
         GdiplusSaveOptions o;

@@ -1,6 +1,6 @@
 // DrawWatermark: loads the watermark image and draws it into the rectangles
 // the portable layout gives (imaging/watermark_layout.h).
-#include "capture/image_steps_win.h"
+#include "encode/gdiplus_image_steps_win.h"
 #include "imaging/watermark_layout.h"
 
 void DrawWatermark(GdipImage& target, GdipImage& reference, const WatermarkSettings& settings) {
