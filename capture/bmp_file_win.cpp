@@ -6,6 +6,7 @@
 #include <new>
 
 #include "base/handles_win.h"
+#include "imaging/dib_section_win.h"
 
 namespace {
 
@@ -53,22 +54,14 @@ bool ReadPixels(const BitmapHeader& header, HBITMAP bitmap, HDC dc, uint8_t* pix
 // is. Null for any other bitmap. GetDIBits would only copy these bytes into
 // fresh memory (8 MB for a 1920 x 1080 grab) before they are written.
 const uint8_t* SectionPixels(const BitmapHeader& header, HBITMAP bitmap) {
-    DIBSECTION section = {};
-    if (GetObjectA(bitmap, sizeof section, &section) != static_cast<int>(sizeof section) ||
-        section.dsBm.bmBits == nullptr) {
-        return nullptr;
-    }
-    const BITMAPINFOHEADER& own = section.dsBmih;
+    DibPixels section;
     const bool sameLayout =
-        own.biCompression == BI_RGB && own.biBitCount == header.bitCount &&
-        own.biWidth == header.width && own.biHeight == header.height && header.height > 0 &&
-        static_cast<uint64_t>(section.dsBm.bmWidthBytes) * static_cast<uint64_t>(header.height) ==
+        DibSectionPixels(bitmap, section) && section.bottomUp &&
+        header.bitCount == kDibBitsPerPixel && section.width == header.width &&
+        section.height == header.height &&
+        static_cast<uint64_t>(section.stride) * static_cast<uint64_t>(section.height) ==
             header.sizeImage;
-    if (!sameLayout) {
-        return nullptr;
-    }
-    GdiFlush();  // drawing still queued must reach the pixels first
-    return static_cast<const uint8_t*>(section.dsBm.bmBits);
+    return sameLayout ? section.bits : nullptr;
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr WORD kBitsPerPixel = 32;
 constexpr int32_t kBytesPerPixel = 4;
 
 }  // namespace
@@ -24,8 +23,9 @@ bool DibSectionPixels(HBITMAP bitmap, DibPixels& pixels) {
     DIBSECTION section = {};
     // Only a DIB section fills the whole record; a device bitmap has no bits here.
     if (bitmap == nullptr || GetObjectA(bitmap, sizeof section, &section) != sizeof section ||
-        section.dsBm.bmBits == nullptr || section.dsBm.bmBitsPixel != kBitsPerPixel ||
-        section.dsBm.bmWidth <= 0 || section.dsBm.bmHeight <= 0) {
+        section.dsBm.bmBits == nullptr || section.dsBm.bmBitsPixel != kDibBitsPerPixel ||
+        section.dsBmih.biCompression != BI_RGB || section.dsBm.bmWidth <= 0 ||
+        section.dsBm.bmHeight <= 0) {
         return false;
     }
     GdiFlush();  // drawing still queued must reach the pixels first
@@ -43,7 +43,7 @@ BITMAPINFOHEADER Header32(int32_t width, int32_t height) {
     header.biWidth = width;
     header.biHeight = height;
     header.biPlanes = 1;
-    header.biBitCount = kBitsPerPixel;
+    header.biBitCount = kDibBitsPerPixel;
     header.biCompression = BI_RGB;
     header.biSizeImage = static_cast<DWORD>(width) * static_cast<DWORD>(height) * kBytesPerPixel;
     return header;

@@ -23,9 +23,12 @@ struct DibPixels {
     ArgbView TopDown() const;
 };
 
+// Bits per pixel of every section these helpers serve.
+constexpr WORD kDibBitsPerPixel = 32;
+
 // The section's pixels, after GDI's queued drawing has reached them. False
-// (and empty pixels) when bitmap is not a DIB section of 32 bits per pixel
-// with positive sizes.
+// (and empty pixels) when bitmap is not an uncompressed (BI_RGB) DIB section
+// of 32 bits per pixel with positive sizes.
 bool DibSectionPixels(HBITMAP bitmap, DibPixels& pixels);
 
 // The header of width x height pixels of 32 bits in bottom-up rows
