@@ -20,6 +20,7 @@
 
 #include "bench/test_images.h"
 #include "capture/bmp_file_win.h"
+#include "bench/step_timer_win.h"
 #include "encode/gdiplus_image_win.h"
 #include "encode/gdiplus_api_win.h"
 #include "encode/gdiplus_available_win.h"
@@ -33,40 +34,6 @@
 #include "settings/grab_settings.h"
 
 namespace {
-
-double NowMs() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-struct Step {
-    std::string name;
-    std::vector<double> ms;
-};
-
-class Timer {
-public:
-    explicit Timer(std::vector<Step>& steps) : steps_(steps) {}
-    // Times what ran since the last mark into the step of that name.
-    void Mark(const std::string& name) {
-        const double now = NowMs();
-        auto step = std::find_if(steps_.begin(), steps_.end(),
-                                 [&](const Step& s) { return s.name == name; });
-        if (step == steps_.end()) {
-            steps_.push_back({name, {}});
-            step = steps_.end() - 1;
-        }
-        step->ms.push_back(now - last_);
-        last_ = now;
-    }
-    void Restart() { last_ = NowMs(); }
-
-private:
-    std::vector<Step>& steps_;
-    double last_ = NowMs();
-};
 
 // The grab: a bottom-up 32-bit DIB section holding the picture (or the
 // screen), selected into no device context.
@@ -236,12 +203,7 @@ int main(int argc, char** argv) {
     std::vector<Step> steps;
     for (int run = 0; run < runs; ++run) {
         Timer timer(steps);
-        // What memory costs here: a picture's worth, never touched before.
-        auto* fresh = static_cast<volatile BYTE*>(HeapAlloc(GetProcessHeap(), 0, pictureBytes));
-        for (size_t i = 0; fresh != nullptr && i < pictureBytes; i += 4096)
-            fresh[i] = 1;
-        HeapFree(GetProcessHeap(), 0, const_cast<BYTE*>(fresh));
-        timer.Mark("fresh memory of a picture's size, touched");
+        TimeFreshMemory(pictureBytes, timer);
 
         // The BMP store without GDI+, and its floor: the section's bits written.
         {
@@ -290,11 +252,7 @@ int main(int argc, char** argv) {
     }
     printf("%d x %d %s picture, median (min..max) of %d runs in ms\n", width, height, picture,
            runs);
-    for (Step& step : steps) {
-        std::sort(step.ms.begin(), step.ms.end());
-        printf("%-58s %8.1f  (%.1f..%.1f)\n", step.name.c_str(), step.ms[step.ms.size() / 2],
-               step.ms.front(), step.ms.back());
-    }
+    PrintMedians(steps);
     DeleteObject(grab);
     DeleteDC(memory);
     return 0;

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/step_timer_win.h"
 #include "encode/gdiplus_image_win.h"
 #include "encode/gdiplus_api_win.h"
 #include "encode/gdiplus_available_win.h"
@@ -23,41 +24,6 @@
 #include "settings/grab_settings.h"
 
 namespace {
-
-double NowMs() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// One named column of timings.
-struct Step {
-    const char* name;
-    std::vector<double> ms;
-};
-
-class Timer {
-public:
-    explicit Timer(std::vector<Step>& steps) : steps_(steps) {}
-    // Times what ran since the last mark into the step of that name.
-    void Mark(const char* name) {
-        const double now = NowMs();
-        auto step = std::find_if(steps_.begin(), steps_.end(),
-                                 [&](const Step& s) { return strcmp(s.name, name) == 0; });
-        if (step == steps_.end()) {
-            steps_.push_back({name, {}});
-            step = steps_.end() - 1;
-        }
-        step->ms.push_back(now - last_);
-        last_ = now;
-    }
-    void Restart() { last_ = NowMs(); }
-
-private:
-    std::vector<Step>& steps_;
-    double last_ = NowMs();
-};
 
 // A grab's picture: the whole screen in a bottom-up 32-bit DIB section,
 // selected into no device context.
@@ -120,12 +86,7 @@ int main(int argc, char** argv) {
     std::vector<Step> steps;
     for (int run = 0; run < runs; ++run) {
         Timer timer(steps);
-        // What memory costs here: a picture's worth, never touched before.
-        auto* fresh = static_cast<volatile BYTE*>(HeapAlloc(GetProcessHeap(), 0, pictureBytes));
-        for (size_t i = 0; fresh != nullptr && i < pictureBytes; i += 4096)
-            fresh[i] = 1;
-        HeapFree(GetProcessHeap(), 0, const_cast<BYTE*>(fresh));
-        timer.Mark("fresh memory of a picture's size, touched");
+        TimeFreshMemory(pictureBytes, timer);
 
         ULONG_PTR token = 0;
         const gdip::GdiplusStartupInput input;
@@ -162,11 +123,7 @@ int main(int argc, char** argv) {
         }
     }
     printf("%d x %d, median (min..max) of %d runs in ms\n", width, height, runs);
-    for (Step& step : steps) {
-        std::sort(step.ms.begin(), step.ms.end());
-        printf("%-54s %7.1f  (%.1f..%.1f)\n", step.name, step.ms[step.ms.size() / 2],
-               step.ms.front(), step.ms.back());
-    }
+    PrintMedians(steps);
     DeleteObject(grab);
     DeleteDC(memory);
     return 0;

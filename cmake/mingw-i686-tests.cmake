@@ -5,17 +5,8 @@
 # DLLs). The program the end-to-end tests drive is not built here: it is the
 # product itself, the windows preset's pixelnook.exe (win32 thread model),
 # which this build has the windows preset make first.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686.cmake)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Windows binaries built here run on Linux through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
-set(PIXELNOOK_WINE_ARCH win32)
 set(PIXELNOOK_WINDOWS_TESTS ON)
 set(PIXELNOOK_PRODUCT_PRESET windows)
