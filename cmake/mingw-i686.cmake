@@ -2,7 +2,8 @@
 # The win32 thread model keeps winpthreads out: it would import kernel32
 # functions Windows 98 lacks (GetTickCount64, TryEnterCriticalSection, ...).
 # GoogleTest needs the posix model, so the Windows tests are built by the
-# wine64 preset instead (see mingw-x86_64.cmake).
+# wine32 preset (mingw-i686-tests.cmake, which starts from this file) or,
+# where 32-bit Wine cannot run, the wine64 preset (mingw-x86_64.cmake).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
