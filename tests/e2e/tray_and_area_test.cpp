@@ -25,10 +25,6 @@ namespace {
 
 constexpr char kStatusText[] = "Use Win+F10 to take a Rectangular Area screen grab";
 
-std::string Ini(const std::string& properties) {
-    return IniAfterFirstRun("SettingsOnStart=0\r\nSnapType=5\r\n" + properties, kNumberedBmps);
-}
-
 // Presses the left button at one point and lets go at another, moving the
 // mouse there in small steps as a hand would.
 void Drag(POINT from, POINT to) {
@@ -58,8 +54,9 @@ bool NoGrabStored(const ScratchDir& dir) {
 // Pixelnook set to grab areas into BMP files.
 struct AreaSession : BmpPixelnook {
     explicit AreaSession(const std::string& properties) {
-        window =
-            Start(Ini("StoreFile=1\r\n" + properties)) ? pixelnook.WaitForMainWindow() : nullptr;
+        window = Start(QuietBmpIni("SnapType=5\r\nStoreFile=1\r\n" + properties))
+                     ? pixelnook.WaitForMainWindow()
+                     : nullptr;
     }
     bool VisibleAt(RECT expected) {
         return WaitUntil([&] { return IsRect(window, expected); });
@@ -75,7 +72,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestartsAndItsMenuEndsTheProgram) {
     ScratchDir dir;
     PixelnookProcess pixelnook;
     const size_t before = TrayIcons().size();
-    ASSERT_TRUE(pixelnook.Start(dir, Ini("Systray=1\r\n")));
+    ASSERT_TRUE(pixelnook.Start(dir, QuietBmpIni("SnapType=5\r\nSystray=1\r\n")));
     ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before + 1; }));
     // The shell restarting loses every icon and announces "TaskbarCreated".
     NOTIFYICONDATAA icon = {};

@@ -105,8 +105,13 @@ inline std::string IniAfterFirstRun(const std::string& properties, const std::st
     return "[Properties]\r\nFirstTime=0\r\n" + properties + "[FileStore]\r\nDir=.\\\r\n" +
            fileStore + sections;
 }
-// Numbered BMP files "screencap_###.bmp".
-constexpr char kNumberedBmps[] = "Name=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
+// A quiet start (no dialog) past the first run, with grabs stored as numbered
+// BMP files "screencap_###.bmp"; properties: further [Properties] keys, or
+// further sections.
+inline std::string QuietBmpIni(const std::string& properties) {
+    return IniAfterFirstRun("SettingsOnStart=0\r\n" + properties,
+                            "Name=screencap_\r\nExt=bmp\r\nDigits=3\r\n");
+}
 
 // Pixelnook as on a system without GDI+ (gdiplus.dll fails to load): it
 // writes its grabs as BMP files itself, which the tests read back.

@@ -114,18 +114,13 @@ void Watch() {
 std::vector<uint32_t> ReadWithGdiplus(const std::string& path,
                                       std::vector<uint32_t>* palette = nullptr) {
     std::vector<uint32_t> pixels;
-    ULONG_PTR token = 0;
-    const gdip::GdiplusStartupInput input;
-    Gdip().GdiplusStartup(&token, &input, nullptr);
+    GdiplusStarted gdiplus;
     wchar_t wide[kPathChars];
     if (ImagePtr image = WidenPath(path.c_str(), wide) ? ImageFromFile(wide) : nullptr) {
-        LockedBits bits(*image, gdip::ImageLockModeRead, kFormatArgb);
-        for (int y = 0; bits && y < bits.Argb().height; ++y)
-            pixels.insert(pixels.end(), bits.Argb().Row(y), bits.Argb().Row(y) + image->Width());
+        pixels = ArgbPixels(*image);
         if (palette != nullptr)
             *palette = PaletteOf(image->Native());
     }
-    Gdip().GdiplusShutdown(token);
     return pixels;
 }
 
