@@ -88,9 +88,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestartsAndItsMenuEndsTheProgram) {
     Mouse(MOUSEEVENTF_RIGHTUP, centre);
     ASSERT_TRUE(WaitUntil([&] { return pixelnook.Find("#32768") != nullptr; }));
     PressKeys({'X'});  // E&xit
-    DWORD exitCode = 1;
-    ASSERT_TRUE(pixelnook.WaitForExit(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(pixelnook.ExitCode(), 0u);
 }
 
 TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {

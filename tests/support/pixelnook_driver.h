@@ -15,6 +15,8 @@
 namespace e2e {
 
 constexpr DWORD kDefaultTimeoutMs = 20000;
+// What PixelnookProcess reports for a process that did not end in time.
+constexpr DWORD kNoExit = 0xFFFFFFFF;
 
 // A fresh empty folder under the prefix's temporary folder, removed with the
 // files it holds when the object goes.
@@ -69,10 +71,10 @@ public:
     // box, WaitFor("#32770", caption).
     HWND WaitFor(const char* className, const char* caption = nullptr) const;
     HWND WaitForMainWindow() const { return WaitFor("PixelnookClass"); }
-    // Waits for the process to end; false on timeout.
-    bool WaitForExit(DWORD* exitCode);
+    // Waits for the process to end: its exit code, or kNoExit on timeout.
+    DWORD ExitCode();
     // Closes the main window as the system would, and waits for the exit code.
-    bool Close(DWORD* exitCode);
+    DWORD Close();
 
 private:
     HANDLE process_ = nullptr;
