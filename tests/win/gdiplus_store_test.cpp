@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -335,9 +336,7 @@ TEST_F(GdiplusStore, GifHandsGdiplusThePaletteAndPixelsTheToolComputes) {
             ASSERT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + tool, In("tool.out")), "0\n");
             std::istringstream text(FileBytes(In("tool.palette.txt")));
             text.ignore(99, '\n') >> std::hex;  // "count N", then N entries AARRGGBB
-            std::vector<uint32_t> palette;
-            for (uint32_t entry; text >> entry;)
-                palette.push_back(entry);
+            std::vector<uint32_t> palette{std::istream_iterator<uint32_t>(text), {}};
             const std::string pgm = FileBytes(In("tool.indices.pgm"));
             ASSERT_GE(pgm.size(), size_t(kPixels));
             const auto* index = reinterpret_cast<const uint8_t*>(&pgm[pgm.size() - kPixels]);
