@@ -37,14 +37,6 @@ void Drag(POINT from, POINT to) {
     Pump(200);
 }
 
-// Keeps the test's own windows answering meanwhile: showing the popup sends
-// them activation messages and waits for the answers.
-bool IsRect(HWND window, RECT expected) {
-    Pump(20);
-    const RECT rect = DialogWithChild::WindowRect(window);
-    return IsWindowVisible(window) && EqualRect(&rect, &expected);
-}
-
 // Whether the folder holds nothing but the settings file.
 bool NoGrabStored(const ScratchDir& dir) {
     const auto names = dir.List();
@@ -58,8 +50,14 @@ struct AreaSession : BmpPixelnook {
                      ? pixelnook.WaitForMainWindow()
                      : nullptr;
     }
+    // Keeps the test's own windows answering meanwhile: showing the popup
+    // sends them activation messages and waits for the answers.
     bool VisibleAt(RECT expected) {
-        return WaitUntil([&] { return IsRect(window, expected); });
+        return WaitUntil([&] {
+            Pump(20);
+            const RECT rect = DialogWithChild::WindowRect(window);
+            return IsWindowVisible(window) && EqualRect(&rect, &expected);
+        });
     }
 
     HWND window = nullptr;
