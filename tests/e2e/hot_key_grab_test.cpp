@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
-#include <utility>
 
 #include "resources/resource_ids.h"
 #include "tests/support/pixelnook_driver.h"

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
