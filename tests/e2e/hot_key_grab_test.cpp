@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
-#include <utility>
 
 #include "resources/resource_ids.h"
 #include "tests/support/pixelnook_driver.h"
@@ -20,23 +18,12 @@ using testwin::kRed;
 using testwin::Pump;
 using testwin::Scene;
 
-namespace {
-
-// more: further [Properties] keys, or further sections.
-std::string Ini(int snapType, bool storeFile, const std::string& more = "") {
-    return IniAfterFirstRun("SettingsOnStart=0\r\nSnapType=" + std::to_string(snapType) +
-                                "\r\nStoreFile=" + (storeFile ? "1" : "0") + "\r\n" + more,
-                            kNumberedBmps);
-}
-
-}  // namespace
-
 TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
     Scene scene;
     BmpPixelnook run;
     run.dir.WriteFile("screencap_001.bmp", "x");
     run.dir.WriteFile("screencap_007.bmp", "x");
-    ASSERT_TRUE(run.Start(Ini(0, true)));
+    ASSERT_TRUE(run.Start(QuietBmpIni("SnapType=0\r\nStoreFile=1\r\n")));
     for (const char* name : {"screencap_008.bmp", "screencap_009.bmp"}) {
         PressHotKeyAt(scene.ChildCentre());
         Bmp bmp;
@@ -48,7 +35,7 @@ TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
 TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     Scene scene;
     BmpPixelnook run;
-    ASSERT_TRUE(run.Start(Ini(1, false)));
+    ASSERT_TRUE(run.Start(QuietBmpIni("SnapType=1\r\nStoreFile=0\r\n")));
     const DWORD sequence = GetClipboardSequenceNumber();
     PressHotKeyAt(scene.ChildCentre());
     ASSERT_TRUE(WaitUntil([&] {
@@ -79,7 +66,7 @@ TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
 TEST(CursorOverlay, ShowCursorDrawsTheCursorWhereTheMouseIs) {
     Scene scene;
     BmpPixelnook run;
-    ASSERT_TRUE(run.Start(Ini(1, true, "ShowCursor=1\r\n")));
+    ASSERT_TRUE(run.Start(QuietBmpIni("SnapType=1\r\nStoreFile=1\r\nShowCursor=1\r\n")));
     const RECT client = scene.ClientScreenRect();
     PressHotKeyAt({client.left + 20, client.top + 20});
     Bmp bmp;
@@ -113,8 +100,8 @@ TEST(BackgroundFill, FillPaintsOutsideAnEllipticWindowOnWindows98) {
     SetWindowRgn(shaped.parent, CreateEllipticRgn(0, 0, 200, 120), TRUE);
     Pump(300);
     BmpPixelnook run;
-    ASSERT_TRUE(
-        run.Start(Ini(2, true, "[BkgndFill]\r\nFill=1\r\nRed=0\r\nGreen=255\r\nBlue=0\r\n")));
+    ASSERT_TRUE(run.Start(QuietBmpIni(
+        "SnapType=2\r\nStoreFile=1\r\n[BkgndFill]\r\nFill=1\r\nRed=0\r\nGreen=255\r\nBlue=0\r\n")));
     PressHotKeyAt({500, 360});
     Bmp bmp;
     ASSERT_TRUE(WaitForBmp(run.dir.FilePath("screencap_001.bmp"), bmp));

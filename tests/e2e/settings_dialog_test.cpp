@@ -124,9 +124,7 @@ TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab)
     }));
     PixelnookProcess second;
     ASSERT_TRUE(second.Start(open.dir));
-    DWORD exitCode = 99;
-    ASSERT_TRUE(second.WaitForExit(&exitCode));
-    EXPECT_EQ(exitCode, 1u);
+    EXPECT_EQ(second.ExitCode(), 1u);
     EXPECT_TRUE(WaitUntil([&] {
         Pump(20);
         return GetForegroundWindow() == open.settings.dialog;
@@ -158,15 +156,11 @@ TEST(SettingsDialog, UnloadIsOfferedOnlyWithoutTrayIconAndTaskbarButtonAndEndsTh
         Open open(c.properties);
         ASSERT_NE(open.settings.dialog, nullptr);
         EXPECT_EQ(open.settings.Shown(IDC_UNLOAD), c.offered);
-        DWORD exitCode = 99;
-        if (c.offered) {
+        if (c.offered)
             open.settings.Click(IDC_UNLOAD);
-            ASSERT_TRUE(open.pixelnook.WaitForExit(&exitCode));
-        } else {
+        else
             ASSERT_TRUE(open.settings.Cancel());
-            ASSERT_TRUE(open.pixelnook.Close(&exitCode));
-        }
-        EXPECT_EQ(exitCode, 0u);
+        EXPECT_EQ(c.offered ? open.pixelnook.ExitCode() : open.pixelnook.Close(), 0u);
         // Unload ends the program and nothing else: no settings are saved.
         EXPECT_EQ(FileBytes(open.dir.FilePath("Pixelnook.ini")), Ini(c.properties));
     }

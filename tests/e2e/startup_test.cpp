@@ -51,7 +51,6 @@ TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
                 EXPECT_EQ(pixelnook.Find("PixelnookClass"), nullptr);
             PostMessageA(box, WM_COMMAND, IDOK, 0);  // the OK button
         }
-        DWORD exitCode = 99;
         if (c.runs) {
             HWND window = pixelnook.WaitForMainWindow();
             ASSERT_NE(window, nullptr);
@@ -68,11 +67,9 @@ TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
                 })) << WindowText(window);
                 UnregisterHotKey(nullptr, 1);
             }
-            ASSERT_TRUE(pixelnook.Close(&exitCode));
-            EXPECT_EQ(exitCode, 0u);
+            EXPECT_EQ(pixelnook.Close(), 0u);
         } else {
-            ASSERT_TRUE(pixelnook.WaitForExit(&exitCode));
-            EXPECT_EQ(exitCode, 1u);
+            EXPECT_EQ(pixelnook.ExitCode(), 1u);
         }
     }
 }

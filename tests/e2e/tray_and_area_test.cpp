@@ -25,10 +25,6 @@ namespace {
 
 constexpr char kStatusText[] = "Use Win+F10 to take a Rectangular Area screen grab";
 
-std::string Ini(const std::string& properties) {
-    return IniAfterFirstRun("SettingsOnStart=0\r\nSnapType=5\r\n" + properties, kNumberedBmps);
-}
-
 // Presses the left button at one point and lets go at another, moving the
 // mouse there in small steps as a hand would.
 void Drag(POINT from, POINT to) {
@@ -41,14 +37,6 @@ void Drag(POINT from, POINT to) {
     Pump(200);
 }
 
-// Keeps the test's own windows answering meanwhile: showing the popup sends
-// them activation messages and waits for the answers.
-bool IsRect(HWND window, RECT expected) {
-    Pump(20);
-    const RECT rect = DialogWithChild::WindowRect(window);
-    return IsWindowVisible(window) && EqualRect(&rect, &expected);
-}
-
 // Whether the folder holds nothing but the settings file.
 bool NoGrabStored(const ScratchDir& dir) {
     const auto names = dir.List();
@@ -58,11 +46,18 @@ bool NoGrabStored(const ScratchDir& dir) {
 // Pixelnook set to grab areas into BMP files.
 struct AreaSession : BmpPixelnook {
     explicit AreaSession(const std::string& properties) {
-        window =
-            Start(Ini("StoreFile=1\r\n" + properties)) ? pixelnook.WaitForMainWindow() : nullptr;
+        window = Start(QuietBmpIni("SnapType=5\r\nStoreFile=1\r\n" + properties))
+                     ? pixelnook.WaitForMainWindow()
+                     : nullptr;
     }
+    // Keeps the test's own windows answering meanwhile: showing the popup
+    // sends them activation messages and waits for the answers.
     bool VisibleAt(RECT expected) {
-        return WaitUntil([&] { return IsRect(window, expected); });
+        return WaitUntil([&] {
+            Pump(20);
+            const RECT rect = DialogWithChild::WindowRect(window);
+            return IsWindowVisible(window) && EqualRect(&rect, &expected);
+        });
     }
 
     HWND window = nullptr;
@@ -75,7 +70,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestartsAndItsMenuEndsTheProgram) {
     ScratchDir dir;
     PixelnookProcess pixelnook;
     const size_t before = TrayIcons().size();
-    ASSERT_TRUE(pixelnook.Start(dir, Ini("Systray=1\r\n")));
+    ASSERT_TRUE(pixelnook.Start(dir, QuietBmpIni("SnapType=5\r\nSystray=1\r\n")));
     ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before + 1; }));
     // The shell restarting loses every icon and announces "TaskbarCreated".
     NOTIFYICONDATAA icon = {};
@@ -91,9 +86,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestartsAndItsMenuEndsTheProgram) {
     Mouse(MOUSEEVENTF_RIGHTUP, centre);
     ASSERT_TRUE(WaitUntil([&] { return pixelnook.Find("#32768") != nullptr; }));
     PressKeys({'X'});  // E&xit
-    DWORD exitCode = 1;
-    ASSERT_TRUE(pixelnook.WaitForExit(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(pixelnook.ExitCode(), 0u);
 }
 
 TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {

@@ -100,15 +100,17 @@ HWND PixelnookProcess::WaitFor(const char* className, const char* caption) const
     return window;
 }
 
-bool PixelnookProcess::WaitForExit(DWORD* exitCode) {
+DWORD PixelnookProcess::ExitCode() {
     // Without a process the wait fails at once.
-    return WaitForSingleObject(process_, kDefaultTimeoutMs) == WAIT_OBJECT_0 &&
-           GetExitCodeProcess(process_, exitCode);
+    DWORD exitCode = kNoExit;
+    const bool ended = WaitForSingleObject(process_, kDefaultTimeoutMs) == WAIT_OBJECT_0 &&
+                       GetExitCodeProcess(process_, &exitCode);
+    return ended ? exitCode : kNoExit;
 }
 
-bool PixelnookProcess::Close(DWORD* exitCode) {
+DWORD PixelnookProcess::Close() {
     HWND window = Find("PixelnookClass");
-    return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) && WaitForExit(exitCode);
+    return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) ? ExitCode() : kNoExit;
 }
 
 std::string MessageBoxText(HWND box) {

@@ -15,6 +15,8 @@
 namespace e2e {
 
 constexpr DWORD kDefaultTimeoutMs = 20000;
+// What PixelnookProcess reports for a process that did not end in time.
+constexpr DWORD kNoExit = 0xFFFFFFFF;
 
 // A fresh empty folder under the prefix's temporary folder, removed with the
 // files it holds when the object goes.
@@ -69,10 +71,10 @@ public:
     // box, WaitFor("#32770", caption).
     HWND WaitFor(const char* className, const char* caption = nullptr) const;
     HWND WaitForMainWindow() const { return WaitFor("PixelnookClass"); }
-    // Waits for the process to end; false on timeout.
-    bool WaitForExit(DWORD* exitCode);
+    // Waits for the process to end: its exit code, or kNoExit on timeout.
+    DWORD ExitCode();
     // Closes the main window as the system would, and waits for the exit code.
-    bool Close(DWORD* exitCode);
+    DWORD Close();
 
 private:
     HANDLE process_ = nullptr;
@@ -105,8 +107,13 @@ inline std::string IniAfterFirstRun(const std::string& properties, const std::st
     return "[Properties]\r\nFirstTime=0\r\n" + properties + "[FileStore]\r\nDir=.\\\r\n" +
            fileStore + sections;
 }
-// Numbered BMP files "screencap_###.bmp".
-constexpr char kNumberedBmps[] = "Name=screencap_\r\nExt=bmp\r\nDigits=3\r\n";
+// A quiet start (no dialog) past the first run, with grabs stored as numbered
+// BMP files "screencap_###.bmp"; properties: further [Properties] keys, or
+// further sections.
+inline std::string QuietBmpIni(const std::string& properties) {
+    return IniAfterFirstRun("SettingsOnStart=0\r\n" + properties,
+                            "Name=screencap_\r\nExt=bmp\r\nDigits=3\r\n");
+}
 
 // Pixelnook as on a system without GDI+ (gdiplus.dll fails to load): it
 // writes its grabs as BMP files itself, which the tests read back.

@@ -1,6 +1,5 @@
 // Small helpers shared by the imaging tests: images held in vectors with views
-// over them, the palette block a reduction starts from, and a reduction run the
-// way the GIF step runs it.
+// over them, and the palette block a reduction starts from.
 #pragma once
 
 #include <algorithm>
@@ -53,20 +52,4 @@ inline TestImage RandomImage(int32_t w, int32_t h, uint32_t seed, uint32_t colou
         p = kOpaque | (random() & colourMask);
     }
     return image;
-}
-
-// A reducer run as the GIF step runs it: on the working pixels drawn from the
-// image (see DrawAsWorkingPixels), into indices and the block given.
-struct Reduced {
-    bool reduced;
-    TestIndices indices;
-    PaletteBlock block;
-};
-inline Reduced ReduceWorkingPixels(ColorReducer& reducer, TestImage& image,
-                                   const PaletteBlock& block = BlackBlock()) {
-    Reduced r{false, TestIndices(image.width, image.height), block};
-    TestImage working(image.width, image.height);
-    DrawAsWorkingPixels(image.View(), working.View());
-    r.reduced = ReduceColors(reducer, working.View(), r.indices.View(), r.block);
-    return r;
 }

@@ -11,10 +11,18 @@ namespace {
 constexpr Argb kFill = 0x00FF00FFu;
 constexpr int32_t kDepth = 8;
 
+// The indices and palette of a reduction run as the GIF step runs it: on the
+// working pixels drawn from the image (see DrawAsWorkingPixels).
+struct Reduced {
+    TestIndices indices;
+    PaletteBlock block;
+};
 Reduced Reduce(TestImage& image, bool transparent, const PaletteBlock& block = BlackBlock()) {
     OctreeReducer reducer(transparent, kFill, 255, kDepth);
-    Reduced r = ReduceWorkingPixels(reducer, image, block);
-    EXPECT_TRUE(r.reduced);
+    Reduced r{TestIndices(image.width, image.height), block};
+    TestImage working(image.width, image.height);
+    DrawAsWorkingPixels(image.View(), working.View());
+    EXPECT_TRUE(ReduceColors(reducer, working.View(), r.indices.View(), r.block));
     return r;
 }
 

@@ -16,7 +16,6 @@ TEST(StatusText, TooltipAndTitle) {
     s.Properties.SnapType = 5;
     std::string status = TooltipText(s);
     EXPECT_EQ(status, "Use Alt+Ctrl+Shift+Win+PrtScrn to take a Rectangular Area screen grab");
-    EXPECT_GT(status.size(), 63u);
     EXPECT_EQ(WindowTitle(s).rfind(status + " - Pixelnook", 0), 0u) << WindowTitle(s);
     // A grab type from a hand-edited file is named, never looked up out of bounds.
     for (int outside : {-1, 6, 1000}) {

@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "resources/resource_ids.h"
 #include "settings/grab_settings.h"
 #include "tests/win/open_settings_dialog.h"

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -114,18 +115,13 @@ void Watch() {
 std::vector<uint32_t> ReadWithGdiplus(const std::string& path,
                                       std::vector<uint32_t>* palette = nullptr) {
     std::vector<uint32_t> pixels;
-    ULONG_PTR token = 0;
-    const gdip::GdiplusStartupInput input;
-    Gdip().GdiplusStartup(&token, &input, nullptr);
+    GdiplusStarted gdiplus;
     wchar_t wide[kPathChars];
     if (ImagePtr image = WidenPath(path.c_str(), wide) ? ImageFromFile(wide) : nullptr) {
-        LockedBits bits(*image, gdip::ImageLockModeRead, kFormatArgb);
-        for (int y = 0; bits && y < bits.Argb().height; ++y)
-            pixels.insert(pixels.end(), bits.Argb().Row(y), bits.Argb().Row(y) + image->Width());
+        pixels = ArgbPixels(*image);
         if (palette != nullptr)
             *palette = PaletteOf(image->Native());
     }
-    Gdip().GdiplusShutdown(token);
     return pixels;
 }
 
@@ -340,9 +336,7 @@ TEST_F(GdiplusStore, GifHandsGdiplusThePaletteAndPixelsTheToolComputes) {
             ASSERT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + tool, In("tool.out")), "0\n");
             std::istringstream text(FileBytes(In("tool.palette.txt")));
             text.ignore(99, '\n') >> std::hex;  // "count N", then N entries AARRGGBB
-            std::vector<uint32_t> palette;
-            for (uint32_t entry; text >> entry;)
-                palette.push_back(entry);
+            std::vector<uint32_t> palette{std::istream_iterator<uint32_t>(text), {}};
             const std::string pgm = FileBytes(In("tool.indices.pgm"));
             ASSERT_GE(pgm.size(), size_t(kPixels));
             const auto* index = reinterpret_cast<const uint8_t*>(&pgm[pgm.size() - kPixels]);

@@ -11,11 +11,42 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "capture/screen_grab_win.h"
+#include "encode/gdiplus_api_win.h"
+#include "encode/gdiplus_image_win.h"
 #include "tests/support/unix_shell.h"
+
+// A 32-bit bottom-up DIB section and its pixels, the bottom row first.
+inline std::pair<HBITMAP, uint32_t*> MakeSection(int width, int height) {
+    BITMAPINFO info = {{sizeof info.bmiHeader, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    return {section, static_cast<uint32_t*>(bits)};
+}
+
+// GDI+ started while the object lives.
+struct GdiplusStarted {
+    GdiplusStarted() {
+        const gdip::GdiplusStartupInput input;
+        ok = Gdip().GdiplusStartup(&token, &input, nullptr) == gdip::Ok;
+    }
+    ~GdiplusStarted() { Gdip().GdiplusShutdown(token); }
+    ULONG_PTR token = 0;
+    bool ok = false;
+};
+
+// The image's pixels as 0xAARRGGBB, top row first.
+inline std::vector<uint32_t> ArgbPixels(GdipImage& image) {
+    std::vector<uint32_t> pixels;
+    LockedBits bits(image, gdip::ImageLockModeRead, kFormatArgb);
+    for (int y = 0; bits && y < bits.Argb().height; ++y)
+        pixels.insert(pixels.end(), bits.Argb().Row(y), bits.Argb().Row(y) + bits.Argb().width);
+    return pixels;
+}
 
 // Puts a picture into the grab as TakeGrab leaves it: a 32-bit bottom-up DIB
 // section selected into a memory DC. pixel(x, y) is the top-down 0xAARRGGBB.
@@ -23,13 +54,11 @@ inline void InstallPicture(ScreenGrab& grab, int width, int height,
                            const std::function<uint32_t(int, int)>& pixel) {
     grab.ReleaseGrab();
     CapturedImage& image = grab.capturedImage;
-    BITMAPINFO info = {{sizeof info.bmiHeader, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void* bits = nullptr;
+    const auto [section, bits] = MakeSection(width, height);
     image.memoryDc.Reset(CreateCompatibleDC(nullptr));
-    image.dibSection.Reset(
-        CreateDIBSection(image.memoryDc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    image.dibSection.Reset(section);
     for (int i = 0; i < width * height; ++i)
-        static_cast<uint32_t*>(bits)[i] = pixel(i % width, height - 1 - i / width);
+        bits[i] = pixel(i % width, height - 1 - i / width);
     image.previousBitmap = SelectObject(image.memoryDc.Get(), image.dibSection.Get());
     image.rect = {0, 0, width, height};
 }
