@@ -97,17 +97,15 @@ TEST(ColorReducer, DrawnBandByBandReducesAsTheWholeDrawnPicture) {
         for (const bool opaque : {false, true}) {
             TestImage working(image.width, image.height);
             DrawAsWorkingPixels(image.View(), working.View(), opaque);
-            Reduced whole{false, TestIndices(image.width, image.height), BlackBlock()};
-            whole.reduced =
-                ReduceColors(*make(), working.View(), whole.indices.View(), whole.block);
-            Reduced banded{false, TestIndices(image.width, image.height), BlackBlock()};
-            banded.reduced = ReduceDrawnColors(*make(), image.View(), opaque, banded.indices.View(),
-                                               banded.block);
-            ASSERT_TRUE(whole.reduced && banded.reduced);
-            EXPECT_EQ(banded.indices.pixels, whole.indices.pixels) << opaque;
-            EXPECT_EQ(banded.block.count, whole.block.count);
-            EXPECT_TRUE(std::equal(std::begin(banded.block.entries), std::end(banded.block.entries),
-                                   std::begin(whole.block.entries)));
+            TestIndices whole(image.width, image.height), banded(image.width, image.height);
+            PaletteBlock wholeBlock = BlackBlock(), bandedBlock = BlackBlock();
+            ASSERT_TRUE(ReduceColors(*make(), working.View(), whole.View(), wholeBlock));
+            ASSERT_TRUE(
+                ReduceDrawnColors(*make(), image.View(), opaque, banded.View(), bandedBlock));
+            EXPECT_EQ(banded.pixels, whole.pixels) << opaque;
+            EXPECT_EQ(bandedBlock.count, wholeBlock.count);
+            EXPECT_TRUE(std::equal(std::begin(bandedBlock.entries), std::end(bandedBlock.entries),
+                                   std::begin(wholeBlock.entries)));
         }
     }
 }
