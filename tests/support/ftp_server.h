@@ -11,12 +11,11 @@ namespace ftp {
 constexpr char kUser[] = "pixelnook";
 constexpr char kPassword[] = "grab&send";
 
-// Port 21 of each address: the working server, nothing at all, and the
-// failing servers.
+// Port 21 of each address: the working server, nothing at all, and a server
+// that drops the connection once a store's first bytes arrive.
 constexpr char kServer[] = "127.0.0.1";
 constexpr char kNoServer[] = "127.0.0.2";
-constexpr char kRefusesStore[] = "127.0.0.3";
-constexpr char kDropsTransfer[] = "127.0.0.4";
+constexpr char kDropsTransfer[] = "127.0.0.3";
 
 // Its folder (PIXELNOOK_FTP_SERVER, set by CTest); empty when not set.
 inline std::string ServerDir() {
