@@ -282,7 +282,7 @@ TEST_F(GdiplusStore, EachTypeWritesItsFilesWithItsSettingsAndAFailedSaveKeepsThe
         EXPECT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + identify, In("identify")),
                   std::string(format) + " 64x48 " + format + " 16x12 ");
         // Wine writes none of what follows into the file. The items are set
-        // on the image that is saved (for GIF the reduced one), not the thumbnail.
+        // on the image that is saved (for GIF the reduced one).
         ASSERT_EQ(g_saves.size(), 2u);
         EXPECT_EQ(g_saves[0].parameters, parameters);
         EXPECT_EQ(g_saves[1].parameters, std::vector<LONG>());
@@ -292,7 +292,6 @@ TEST_F(GdiplusStore, EachTypeWritesItsFilesWithItsSettingsAndAFailedSaveKeepsThe
                                                           "\\d{4}(:\\d\\d){2} \\d\\d:\\d\\d:00\\|"
                                                           "0131 2 Pixelnook [^|]+\\|")))
             << g_saves[0].items;
-        EXPECT_EQ(g_saves[1].items, "");
 
         const std::string before = FileBytes(In(name)) + FileBytes(In("t" + name));
         GdiplusLibrary().functions.GdipSaveImageToFile = RefuseSave;
