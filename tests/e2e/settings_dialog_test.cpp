@@ -14,10 +14,8 @@
 #include "resources/texts.h"
 #include "tests/support/pixelnook_driver.h"
 #include "tests/support/settings_dialog_view.h"
-#include "tests/support/test_windows.h"
 
 using namespace e2e;
-using testwin::Pump;
 
 namespace {
 
@@ -112,7 +110,7 @@ TEST(SettingsDialog, OkTakesEffectAtOnce) {
 }
 
 TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab) {
-    testwin::Scene elsewhere(600);
+    Scene elsewhere(600);
     Open open("Systray=0\r\n");
     ASSERT_NE(open.settings.dialog, nullptr);
     // The user turns to another window. Asked again until it holds: Pixelnook

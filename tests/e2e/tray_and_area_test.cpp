@@ -12,14 +12,8 @@
 
 #include "resources/texts.h"
 #include "tests/support/pixelnook_driver.h"
-#include "tests/support/test_windows.h"
 
 using namespace e2e;
-using testwin::DialogWithChild;
-using testwin::kBlue;
-using testwin::kRed;
-using testwin::Pump;
-using testwin::Scene;
 
 namespace {
 
