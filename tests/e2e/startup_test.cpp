@@ -22,11 +22,10 @@ TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
         const char* version;
         bool keyTaken;
         const char* caption;  // the message box shown first, or null
-        const char* message;
         bool runs;
-    } cases[] = {{"winxp", true, TEXT_HOTKEY_ERROR_CAPTION, TEXT_HOTKEY_ERROR, true},
-                 {"win98", false, nullptr, nullptr, true},
-                 {"win7", false, TEXT_OS_ERROR_CAPTION, TEXT_OS_ERROR, false}};
+    } cases[] = {{"winxp", true, TEXT_HOTKEY_ERROR_CAPTION, true},
+                 {"win98", false, nullptr, true},
+                 {"win7", false, TEXT_OS_ERROR_CAPTION, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.version);
         AppDefault reported("", "Version", c.version);
@@ -38,7 +37,6 @@ TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
         if (c.caption != nullptr) {
             HWND box = pixelnook.WaitFor("#32770", c.caption);
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(MessageBoxText(box), c.message);
             if (!c.runs)
                 EXPECT_EQ(pixelnook.Find("PixelnookClass"), nullptr);
             PostMessageA(box, WM_COMMAND, IDOK, 0);  // the OK button

@@ -173,11 +173,6 @@ private:
     DWORD processId_ = 0;
 };
 
-// The message text of a message box: its control 0xFFFF.
-inline std::string MessageBoxText(HWND box) {
-    return WindowText(GetDlgItem(box, 0xFFFF));
-}
-
 // A Pixelnook.ini past the first run: these [Properties] keys, grabs stored
 // in the start folder as the [FileStore] keys say, then further sections.
 inline std::string IniAfterFirstRun(const std::string& properties, const std::string& fileStore,
