@@ -37,8 +37,6 @@ TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
         if (c.caption != nullptr) {
             HWND box = pixelnook.WaitFor("#32770", c.caption);
             ASSERT_NE(box, nullptr);
-            if (!c.runs)
-                EXPECT_EQ(pixelnook.Find("PixelnookClass"), nullptr);
             PostMessageA(box, WM_COMMAND, IDOK, 0);  // the OK button
         }
         if (c.runs) {
