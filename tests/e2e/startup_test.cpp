@@ -31,8 +31,9 @@ TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
         AppDefault reported("", "Version", c.version);
         ScratchDir dir;
         PixelnookProcess pixelnook;
-        if (c.keyTaken)
+        if (c.keyTaken) {
             ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_WIN, VK_F10));
+        }
         ASSERT_TRUE(pixelnook.Start(dir, QuietBmpIni("")));
         if (c.caption != nullptr) {
             HWND box = pixelnook.WaitFor("#32770", c.caption);
