@@ -31,12 +31,6 @@ void Drag(POINT from, POINT to) {
     Pump(200);
 }
 
-// Whether the folder holds nothing but the settings file.
-bool NoGrabStored(const ScratchDir& dir) {
-    const auto names = dir.List();
-    return names.size() == 1 && names[0] == "Pixelnook.ini";
-}
-
 // Pixelnook set to grab areas into BMP files.
 struct AreaSession : BmpPixelnook {
     explicit AreaSession(const std::string& properties) {
@@ -49,7 +43,7 @@ struct AreaSession : BmpPixelnook {
     bool VisibleAt(RECT expected) {
         return WaitUntil([&] {
             Pump(20);
-            const RECT rect = DialogWithChild::WindowRect(window);
+            const RECT rect = Scene::WindowRect(window);
             return IsWindowVisible(window) && EqualRect(&rect, &expected);
         });
     }
@@ -74,7 +68,7 @@ TEST(TrayIcon, ComesBackWhenTheShellRestartsAndItsMenuEndsTheProgram) {
     ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before; }));
     PostMessageA(icon.hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before + 1; }));
-    const RECT shown = DialogWithChild::WindowRect(TrayIcons().back());
+    const RECT shown = Scene::WindowRect(TrayIcons().back());
     const POINT centre = {(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
     Mouse(MOUSEEVENTF_RIGHTDOWN, centre);
     Mouse(MOUSEEVENTF_RIGHTUP, centre);
@@ -160,7 +154,7 @@ TEST(AreaGrab, EscapeAbandonsItAndGivesUpTheKeyboard) {
     PressKeys({VK_ESCAPE});
     Pump(1000);
     EXPECT_TRUE(area.pixelnook.IsRunning());
-    EXPECT_TRUE(NoGrabStored(area.dir));
+    EXPECT_EQ(area.dir.List(), std::vector<std::string>{"Pixelnook.ini"});  // no grab stored
     EXPECT_EQ(GetWindowRgn(area.window, region), NULLREGION);
     DeleteObject(region);
     PressHotKeyAt({500, 400});

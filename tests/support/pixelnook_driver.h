@@ -221,12 +221,10 @@ struct Bmp {
     }
     int32_t Width() const { return static_cast<int32_t>(U32(18)); }
     int32_t Height() const { return static_cast<int32_t>(U32(22)); }
-    // The pixel at (x, y) from the top-left, as 0xAARRGGBB.
-    uint32_t Argb(int32_t x, int32_t y) const {
-        return U32(kHeaderBytes + 4 * (size_t(Height() - 1 - y) * size_t(Width()) + size_t(x)));
-    }
+    // The pixel at (x, y) from the top-left.
     COLORREF Pixel(int32_t x, int32_t y) const {
-        const uint32_t argb = Argb(x, y);
+        const uint32_t argb =
+            U32(kHeaderBytes + 4 * (size_t(Height() - 1 - y) * size_t(Width()) + size_t(x)));
         return RGB(argb >> 16 & 0xFF, argb >> 8 & 0xFF, argb & 0xFF);
     }
 };

@@ -17,27 +17,26 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 
 using desktop::Pump;
 
-// The parent at (left, top) with a one-pixel border; the child at (childX,
-// childY) of the parent's client area. Each paints its background in its colour.
-class DialogWithChild {
+// The scene most grabs are taken of: a blue dialog-like window 320 x 240 at
+// (left, 150), with a one-pixel border, holding a red 100 x 40 control at
+// (60, 50) of its client area. Each paints its background in its colour.
+class Scene {
 public:
-    DialogWithChild(int left, int top, int width, int height, COLORREF parentColour, int childX,
-                    int childY, int childWidth, int childHeight, COLORREF childColour) {
-        parent = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, SolidClass(parentColour).c_str(),
-                                 "", WS_POPUP | WS_BORDER | WS_VISIBLE, left, top, width, height,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        child = CreateWindowExA(0, SolidClass(childColour).c_str(), "", WS_CHILD | WS_VISIBLE,
-                                childX, childY, childWidth, childHeight, parent, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    explicit Scene(int left = 200) {
+        parent = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, SolidClass(kBlue).c_str(), "",
+                                 WS_POPUP | WS_BORDER | WS_VISIBLE, left, 150, 320, 240, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+        child = CreateWindowExA(0, SolidClass(kRed).c_str(), "", WS_CHILD | WS_VISIBLE, 60, 50, 100,
+                                40, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
         UpdateWindow(parent);
         Pump(200);
     }
-    ~DialogWithChild() {
+    ~Scene() {
         DestroyWindow(parent);  // and the child with it
         Pump(50);
     }
-    DialogWithChild(const DialogWithChild&) = delete;
-    DialogWithChild& operator=(const DialogWithChild&) = delete;
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
 
     static RECT WindowRect(HWND window) {
         RECT rect = {};
@@ -74,13 +73,6 @@ private:
         }
         return name;
     }
-};
-
-// The scene most grabs are taken of: a blue dialog-like window 320 x 240 at
-// (left, 150) holding a red 100 x 40 control at (60, 50) of its client area.
-struct Scene : DialogWithChild {
-    explicit Scene(int left = 200)
-        : DialogWithChild(left, 150, 320, 240, kBlue, 60, 50, 100, 40, kRed) {}
 };
 
 }  // namespace testwin

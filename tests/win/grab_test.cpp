@@ -1,19 +1,16 @@
 // The grab glue against the platform as Wine provides it: target resolution,
-// the screen copy and the clipboard store. (The BMP file's rows are read back
-// by the end-to-end area grab, the cursor drawn into a grab by the end-to-end
-// cursor grab; what a long run of grabs leaves behind is bench/soak's figure.)
+// the screen copy with the cursor and the background fill, and the clipboard
+// store. (The BMP file's rows are read back by the end-to-end area grab; what
+// a long run of grabs leaves behind is bench/soak's figure.)
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "capture/screen_grab_win.h"
+#include "imaging/dib_section_win.h"
 #include "tests/support/test_windows.h"
 
-using testwin::DialogWithChild;
-using testwin::kBlue;
-using testwin::kRed;
-using testwin::Pump;
-using testwin::Scene;
+using namespace testwin;
 
 namespace {
 
@@ -22,11 +19,13 @@ GrabSettings g_settings(false);
 TrayIcon g_tray;
 ScreenGrab g_grab(g_settings, g_tray);
 
-bool Grab(GrabType type, POINT at, bool fill = false) {
+constexpr COLORREF kFill = RGB(255, 0, 255);
+
+bool Grab(GrabType type, POINT at, bool fill = false, bool cursor = false) {
     SetCursorPos(at.x, at.y);
     Pump(100);
     bool alphaFilled = false;
-    return g_grab.TakeGrab(type, false, fill, RGB(255, 0, 255), alphaFilled) && !alphaFilled;
+    return g_grab.TakeGrab(type, cursor, fill, kFill, alphaFilled) && !alphaFilled;
 }
 
 HANDLE g_clipboardOpened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -47,7 +46,7 @@ TEST(HotKeyGrab, EachTypeResolvesItsTargetAndCopiesItsPixels) {
     // compositing by them would paint the whole picture in the fill colour.
     Scene scene;
     const POINT centre = scene.ChildCentre();
-    const RECT child = DialogWithChild::WindowRect(scene.child);
+    const RECT child = Scene::WindowRect(scene.child);
     const RECT screen = {0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN),
                          GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     const struct {
@@ -59,7 +58,7 @@ TEST(HotKeyGrab, EachTypeResolvesItsTargetAndCopiesItsPixels) {
         {GrabType::Control, child, scene.child},
         {GrabType::ClientArea, scene.ClientScreenRect(), scene.parent},
         {GrabType::ClientArea, scene.ClientScreenRect(), scene.parent, true},
-        {GrabType::Window, DialogWithChild::WindowRect(scene.parent), scene.parent},
+        {GrabType::Window, Scene::WindowRect(scene.parent), scene.parent},
         // Wine has no program-manager window: the desktop window stands in.
         {GrabType::Desktop, screen, GetDesktopWindow()},
         {GrabType::VirtualScreen, screen, GetDesktopWindow()},
@@ -80,6 +79,41 @@ TEST(HotKeyGrab, EachTypeResolvesItsTargetAndCopiesItsPixels) {
         EXPECT_EQ(GetPixel(dc, x - 1, y - 1), kRed);
         EXPECT_EQ(GetPixel(dc, x, y), c.type == GrabType::Control ? CLR_INVALID : kBlue);
     }
+    g_grab.ReleaseGrab();
+}
+
+TEST(HotKeyGrab, TheCursorIsDrawnAtTheMouseAndAShapedWindowsOutsideIsFilled) {
+    Scene scene;
+    const RECT client = scene.ClientScreenRect();
+    ASSERT_TRUE(Grab(GrabType::ClientArea, {client.left + 20, client.top + 20}, false, true));
+    // The cursor's pixels are the only opaque ones (the screen copy's alpha
+    // bytes are 0): from the arrow's tip, its hotspot, at the mouse, to within
+    // a cursor's size of it. (Its colours and any hotspot's placing are the
+    // unit tests'.)
+    DibPixels dib;
+    ASSERT_TRUE(DibSectionPixels(g_grab.capturedImage.dibSection.Get(), dib));
+    const ArgbView picture = dib.TopDown();
+    RECT drawn = {};
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const RECT pixel = {x, y, x + 1, y + 1};
+            if (picture.Row(y)[x] >> 24 == 0xFF)
+                UnionRect(&drawn, &drawn, &pixel);
+        }
+    }
+    EXPECT_EQ(drawn.left, 20);
+    EXPECT_EQ(drawn.top, 20);
+    EXPECT_LE(drawn.right, 20 + GetSystemMetrics(SM_CXCURSOR));
+    EXPECT_LE(drawn.bottom, 20 + GetSystemMetrics(SM_CYCURSOR));
+
+    // A window with a complex region has no alpha way: outside its ellipse
+    // the fill colour, inside its own blue.
+    SetWindowRgn(scene.parent, CreateEllipticRgn(0, 0, 320, 240), TRUE);  // the window's now
+    ASSERT_TRUE(Grab(GrabType::Window, scene.ChildCentre(), true));
+    HDC dc = g_grab.capturedImage.memoryDc.Get();
+    EXPECT_EQ(GetPixel(dc, 0, 0), kFill);
+    EXPECT_EQ(GetPixel(dc, 319, 239), kFill);
+    EXPECT_EQ(GetPixel(dc, 5, 120), kBlue);
     g_grab.ReleaseGrab();
 }
 
