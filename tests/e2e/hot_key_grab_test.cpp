@@ -1,7 +1,7 @@
 // A person's grabs: the test's own windows under the mouse, Win+F10 pressed,
-// and what Pixelnook stored read back: numbered BMP files (Pixelnook started
-// as on a system without GDI+, which writes BMP itself), the clipboard, and
-// picture and thumbnail as an FTP server received them. (A server that is
+// and what Pixelnook stored read back: the clipboard, and picture and
+// thumbnail as an FTP server received them. (The numbered BMP files Pixelnook
+// writes itself without GDI+ are read back by the area grab.) (A server that is
 // down, refuses or drops the transfer is the Windows tests' FtpUpload; the
 // cursor and the background fill drawn into a grab are their HotKeyGrab.)
 #include <windows.h>
@@ -14,19 +14,6 @@
 #include "tests/support/pixelnook_driver.h"
 
 using namespace e2e;
-
-TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
-    Scene scene;
-    BmpPixelnook run;
-    run.dir.WriteFile("screencap_001.bmp", "x");
-    run.dir.WriteFile("screencap_007.bmp", "x");
-    ASSERT_TRUE(run.Start(QuietBmpIni("SnapType=0\r\nStoreFile=1\r\n")));
-    for (const char* name : {"screencap_008.bmp", "screencap_009.bmp"}) {
-        PressHotKeyAt(scene.ChildCentre());
-        Bmp bmp;
-        ASSERT_TRUE(WaitForBmp(run.dir.FilePath(name), bmp)) << name;
-    }
-}
 
 TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     Scene scene;

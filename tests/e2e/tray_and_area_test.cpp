@@ -85,6 +85,8 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
     // With a taskbar button, which must survive every ending of an area grab.
     AreaSession area("Taskbar=1\r\n");
     ASSERT_NE(area.window, nullptr);
+    area.dir.WriteFile("screencap_001.bmp", "x");
+    area.dir.WriteFile("screencap_007.bmp", "x");
     POINT cursor = {};
     auto cursorBackAt = [&](POINT at) {
         return WaitUntil([&] {
@@ -114,11 +116,12 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
     ASSERT_TRUE(area.VisibleAt({288, 218, 382, 302}));
 
     // Second press: exactly the area beneath the frame, the frame not in it,
-    // the cursor back where it was, and the status title again. (A grab
-    // stored by any earlier press would be the first file, of another size.)
+    // the cursor back where it was, and the status title again. It is stored
+    // in the next number after the folder's earlier grabs. (A grab stored by
+    // any earlier press would be that file, of another size.)
     PressHotKeyAt({450, 350});
     Bmp bmp;
-    ASSERT_TRUE(WaitForBmp(area.dir.FilePath("screencap_001.bmp"), bmp));
+    ASSERT_TRUE(WaitForBmp(area.dir.FilePath("screencap_008.bmp"), bmp));
     ASSERT_EQ(bmp.Width(), 94);
     ASSERT_EQ(bmp.Height(), 84);
     for (LONG y = 0; y < 84; ++y) {
