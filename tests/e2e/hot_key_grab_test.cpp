@@ -21,14 +21,24 @@ TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     ASSERT_TRUE(run.Start(QuietBmpIni("SnapType=1\r\nStoreFile=0\r\n")));
     const DWORD sequence = GetClipboardSequenceNumber();
     PressHotKeyAt(scene.ChildCentre());
-    // Offered to other programs: under Wine only the packed DIB crosses. (That
+    // Offered to other programs as the grab's bitmap and as a packed DIB. (That
     // it is the grab's own bitmap is the Windows tests' ClipboardStore.)
     ASSERT_TRUE(WaitUntil([&] {
         Pump(20);
         return GetClipboardSequenceNumber() != sequence && IsClipboardFormatAvailable(CF_BITMAP) &&
-               IsClipboardFormatAvailable(CF_DIB);
+               IsClipboardFormatAvailable(CF_DIB) && OpenClipboard(nullptr);
     }));
     EXPECT_EQ(GetClipboardOwner(), run.pixelnook.WaitForMainWindow());
+    // Pasted here, in another process: under Wine only a DIB placed as one
+    // crosses (one made from the bitmap does not), of the client area's size.
+    const RECT client = scene.ClientScreenRect();
+    HGLOBAL memory = GetClipboardData(CF_DIB);
+    const auto* dib = static_cast<const BITMAPINFOHEADER*>(GlobalLock(memory));
+    ASSERT_NE(dib, nullptr);
+    EXPECT_EQ(dib->biWidth, client.right - client.left);
+    EXPECT_EQ(dib->biHeight, client.bottom - client.top);
+    GlobalUnlock(memory);
+    CloseClipboard();
     EXPECT_EQ(run.dir.List().size(), 1u);  // no file besides Pixelnook.ini
 }
 
