@@ -13,7 +13,7 @@
 
 using namespace e2e;
 
-TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
+TEST(StartUp, RunsOnWindows98ToXpAndRefusesOtherSystems) {
     // One system of each family it runs on and one it refuses (the unit tests'
     // OsVersionClass table classifies every version), and one start with the
     // hot key held by another program (this test process plays it): a warning,
@@ -43,13 +43,6 @@ TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
         if (c.runs) {
             HWND window = pixelnook.WaitForMainWindow();
             ASSERT_NE(window, nullptr);
-            // Start-up conceals the window right after creating it.
-            EXPECT_TRUE(WaitUntil([&] {
-                RECT rect = {};
-                GetWindowRect(window, &rect);
-                return rect.right == rect.left && rect.bottom == rect.top &&
-                       !IsWindowVisible(window);
-            }));
             if (c.keyTaken) {
                 EXPECT_TRUE(WaitUntil([&] {
                     return WindowText(window) == TEXT_NO_HOTKEY_STATUS TEXT_TITLE_SUFFIX;
