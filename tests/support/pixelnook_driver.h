@@ -162,11 +162,6 @@ public:
                            GetExitCodeProcess(process_, &exitCode);
         return ended ? exitCode : kNoExit;
     }
-    // Closes the main window as the system would, and waits for the exit code.
-    DWORD Close() {
-        HWND window = Find("PixelnookClass");
-        return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) ? ExitCode() : kNoExit;
-    }
 
 private:
     HANDLE process_ = nullptr;
