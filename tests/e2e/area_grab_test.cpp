@@ -1,9 +1,6 @@
-// A person's use of the tray icon and of the rectangular-area popup: clicks
-// on the icon in Wine's own tray window (there is no desktop shell here), and
-// an area placed with the mouse between two presses of the hot key.
+// A person's use of the rectangular-area popup: an area placed with the mouse
+// between two presses of the hot key, or abandoned with Escape.
 #include <windows.h>
-
-#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -53,30 +50,6 @@ struct AreaSession : BmpPixelnook {
 
 }  // namespace
 
-TEST(TrayIcon, ComesBackWhenTheShellRestartsAndItsMenuEndsTheProgram) {
-    // (That Systray=0 takes it away is SettingsDialog.OkTakesEffectAtOnce.)
-    ScratchDir dir;
-    PixelnookProcess pixelnook;
-    const size_t before = TrayIcons().size();
-    ASSERT_TRUE(pixelnook.Start(dir, QuietBmpIni("SnapType=5\r\nSystray=1\r\n")));
-    ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before + 1; }));
-    // The shell restarting loses every icon and announces "TaskbarCreated".
-    NOTIFYICONDATAA icon = {};
-    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    icon.hWnd = pixelnook.WaitForMainWindow();
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
-    ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before; }));
-    PostMessageA(icon.hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == before + 1; }));
-    const RECT shown = Scene::WindowRect(TrayIcons().back());
-    const POINT centre = {(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
-    Mouse(MOUSEEVENTF_RIGHTDOWN, centre);
-    Mouse(MOUSEEVENTF_RIGHTUP, centre);
-    ASSERT_TRUE(WaitUntil([&] { return pixelnook.Find("#32768") != nullptr; }));
-    PressKeys({'X'});  // E&xit
-    EXPECT_EQ(pixelnook.ExitCode(), 0u);
-}
-
 TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
     // The red child covers the screen from (261, 201) to (361, 241).
     Scene scene;
@@ -107,6 +80,9 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
     // by its inside, then sized by its bottom-right corner.
     PressHotKeyAt({300, 260});
     ASSERT_TRUE(area.VisibleAt({268, 228, 332, 292}));
+    BYTE alpha = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(area.window, nullptr, &alpha, nullptr));
+    EXPECT_EQ(alpha, 192);  // translucent from Windows 2000 on
     Drag({300, 260}, {320, 250});
     ASSERT_TRUE(area.VisibleAt({288, 218, 352, 282}));
     Drag({350, 280}, {380, 300});
