@@ -26,12 +26,10 @@ std::string ReadLink(const std::string& path) {
     IShellLinkA* link = nullptr;
     IPersistFile* file = nullptr;
     char target[MAX_PATH] = "", directory[MAX_PATH] = "";
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                    reinterpret_cast<void**>(&link))) &&
         SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(wide, STGM_READ))) {
+        SUCCEEDED(file->Load(std::wstring(path.begin(), path.end()).c_str(), STGM_READ))) {
         link->GetPath(target, MAX_PATH, nullptr, 0);
         link->GetWorkingDirectory(directory, MAX_PATH);
     }
