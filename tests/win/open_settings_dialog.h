@@ -25,8 +25,7 @@ class OpenDialog {
 public:
     explicit OpenDialog(const GrabSettings& settings)
         : dialog(GetModuleHandleA(nullptr), settings) {
-        if (Comctl32Optional().InitCommonControls != nullptr)
-            Comctl32Optional().InitCommonControls();  // the list-view and spin classes
+        Comctl32Optional().InitCommonControls();  // the list-view and spin classes
         CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr,
                            DialogProc, 0);
     }
