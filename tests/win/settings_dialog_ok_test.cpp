@@ -103,11 +103,10 @@ TEST(SettingsDialogOk, EveryPageFieldIsShownAndTakenBack) {
     }
     OpenDialog open(shown);
     // OK takes every field from the pages, none from the dialog's copy.
-    GrabSettings& copy = open.dialog.settings;
-    defaults.IniFile = copy.IniFile;
-    copy = defaults;
+    defaults.IniFile = shown.IniFile;
+    open.dialog.settings = defaults;
     ASSERT_EQ(PressOk(open), kClosed);
-    const std::vector<std::string> read = Dump(copy);
+    const std::vector<std::string> read = Dump(open.dialog.settings);
     for (size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(read[i], expected[i]);
 }
