@@ -1,6 +1,5 @@
-// The settings frame against the platform: what the page list is told, what
-// the frame gives back, and the spins as a person meets them: each steps its
-// own box with numbers that read back.
+// The settings frame against the platform: what the page list is told and
+// what the frame gives back.
 // (That each control is there is shown by the OK tests, which fill and read
 // every one; OK, Cancel and the page buttons reaching the dialog by them and
 // the end-to-end tests.)
@@ -23,7 +22,6 @@ TEST(SettingsFrame, TheListAsksForPageLabelsAndImages) {
         const char* text;
         int image;
     } cases[] = {
-        {kPageStorage, 64, "Storage", kPageStorage},
         {kPageStorage, 4, "Sto", kPageStorage},
         {kSettingsPageCount, 64, "untouched", -1},
         {kPageType, 64, "Unknown", kPageType},  // its page failed
@@ -57,21 +55,4 @@ TEST(SettingsFrame, ReleaseGivesBackTheImageListOnceAndTheArrowIcons) {
     EXPECT_EQ(g_upArrowIcon, nullptr);
     ICONINFO info = {};
     EXPECT_FALSE(GetIconInfo(up, &info));
-}
-
-TEST(SettingsFrame, SpinsStepTheirOwnBoxWithNumbersThatReadBack) {
-    OpenDialog open(GrabSettings(true));
-    const struct {
-        int page, spin, box;
-    } spins[] = {{kPageStorage, IDC_QUALITY_SPIN, IDC_QUALITY},
-                 {kPageThumbnail, IDC_THUMB_HEIGHT_SPIN, IDC_THUMB_HEIGHT},
-                 {kPageWatermark, IDC_WM_COLUMNS_SPIN, IDC_WM_COLUMNS}};
-    for (const auto& s : spins) {
-        // No thousands separator: "4,096" would read as nothing.
-        HWND page = open.dialog.pageWindows[s.page];
-        HWND spin = GetDlgItem(page, s.spin);
-        SendMessageA(spin, UDM_SETRANGE32, 0, 4096);
-        SendMessageA(spin, UDM_SETPOS32, 0, 4096);
-        EXPECT_EQ(GetDlgItemInt(page, s.box, nullptr, FALSE), 4096u) << s.spin;
-    }
 }

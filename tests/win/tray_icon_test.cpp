@@ -28,8 +28,6 @@ BOOL WINAPI RecordShellCall(DWORD, PNOTIFYICONDATAA data) {
 // reads from the thread's queue.
 struct Owner {
     Owner() {
-        window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
         tray.SetMenu(IDR_TRAY_MENU, IDM_SETTINGS);
         tray.SetMessages(kCallback, kMenuDone);
         tray.SetWindows(window, nullptr);
@@ -47,7 +45,8 @@ struct Owner {
         return posted;
     }
 
-    HWND window;
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
     TrayIcon tray;
 };
 
