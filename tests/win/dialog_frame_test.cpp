@@ -45,8 +45,7 @@ TEST(SettingsFrame, ReleaseGivesBackTheImageListOnceAndTheArrowIcons) {
     OpenDialog open(GrabSettings(true));
     SettingsDialog& dialog = open.dialog;
     ASSERT_NE(dialog.imageList, nullptr);
-    g_upArrowIcon = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION));
-    const HICON up = g_upArrowIcon;
+    const HICON up = g_upArrowIcon = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION));
 
     dialog.ReleaseResources();
     EXPECT_EQ(dialog.imageList, nullptr);

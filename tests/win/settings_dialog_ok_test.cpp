@@ -142,6 +142,9 @@ TEST(SettingsDialogOk, EdgesOfThePageRules) {
 }
 
 TEST(SettingsDialogOk, TheUploadsPageHidesThePasswordAndItsBoxesDecideWhatIsStored) {
+    // The stored password is kept while its box is untouched, replaced by a
+    // new one confirmed, and a new one confirmed otherwise refuses OK. Without
+    // the page the section stays as stored.
     const struct {
         const char* what;
         const char* password;  // null: left untouched
@@ -150,13 +153,10 @@ TEST(SettingsDialogOk, TheUploadsPageHidesThePasswordAndItsBoxesDecideWhatIsStor
         const char* stored;  // "user server dir passive password"; null: the file untouched
         bool pageMissing;    // the Uploads page could not be made
     } rows[] = {
-        {"untouched keeps the stored one", nullptr, "junk", kClosed,
-         "you ftp.example.net /out 1 pw", false},
-        {"a new one confirmed is stored", "fresh", "fresh", kClosed,
-         "you ftp.example.net /out 1 fresh", false},
-        {"a new one confirmed otherwise is refused", "fresh", "Fresh", TEXT_PASSWORD_MISMATCH,
-         nullptr, false},
-        {"without the page the section stays as stored", "", "", kClosed, nullptr, true},
+        {"untouched", nullptr, "junk", kClosed, "you ftp.example.net /out 1 pw", false},
+        {"confirmed", "fresh", "fresh", kClosed, "you ftp.example.net /out 1 fresh", false},
+        {"confirmed otherwise", "fresh", "Fresh", TEXT_PASSWORD_MISMATCH, nullptr, false},
+        {"without the page", "", "", kClosed, nullptr, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);

@@ -13,14 +13,12 @@
 
 namespace {
 
-std::string FolderLink(int folder) {
-    char path[MAX_PATH] = "";
-    SHGetSpecialFolderPathA(nullptr, path, folder, TRUE);
-    return std::string(path) + "\\Pixelnook.lnk";
-}
-
-// "target|working directory" of the shortcut, or "" when there is none.
-std::string ReadLink(const std::string& path) {
+// "target|working directory" of the shortcut in the folder, or "" when there
+// is none.
+std::string ReadLink(int folder) {
+    char folderPath[MAX_PATH] = "";
+    SHGetSpecialFolderPathA(nullptr, folderPath, folder, TRUE);
+    const std::string path = std::string(folderPath) + "\\Pixelnook.lnk";
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
         return "";
     IShellLinkA* link = nullptr;
@@ -47,8 +45,6 @@ TEST(StartupLink, OneShortcutInTheChosenFolderOrNone) {
     char program[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     const std::string made = std::string(program) + "|C:\\grabs";
-    const std::string user = FolderLink(kUserStartupFolder);
-    const std::string common = FolderLink(kCommonStartupFolder);
     const struct {
         bool makeLink, userLink;
         std::string inUser, inCommon;
@@ -60,8 +56,8 @@ TEST(StartupLink, OneShortcutInTheChosenFolderOrNone) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.makeLink << c.userLink);
         UpdateStartupLinks(c.makeLink, c.userLink, "C:\\grabs");
-        EXPECT_EQ(ReadLink(user), c.inUser);
-        EXPECT_EQ(ReadLink(common), c.inCommon);
+        EXPECT_EQ(ReadLink(kUserStartupFolder), c.inUser);
+        EXPECT_EQ(ReadLink(kCommonStartupFolder), c.inCommon);
     }
     CoUninitialize();
 }
