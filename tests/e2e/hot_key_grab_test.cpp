@@ -1,22 +1,18 @@
 // A person's grabs: the test's own windows under the mouse, Win+F10 pressed,
 // and what Pixelnook stored read back: numbered BMP files (Pixelnook started
-// as on a system without GDI+, which writes BMP itself) and the clipboard.
+// as on a system without GDI+, which writes BMP itself), the clipboard, and
+// picture and thumbnail as an FTP server received them. (A server that is
+// down, refuses or drops the transfer is the Windows tests' FtpUpload.)
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <string>
 
-#include "resources/resource_ids.h"
+#include "tests/support/ftp_server.h"
 #include "tests/support/pixelnook_driver.h"
-#include "tests/support/test_windows.h"
 
 using namespace e2e;
-using testwin::DialogWithChild;
-using testwin::kBlue;
-using testwin::kRed;
-using testwin::Pump;
-using testwin::Scene;
 
 TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
     Scene scene;
@@ -28,7 +24,6 @@ TEST(FileStore, GrabsLandInTheNextNumberedFilesAfterTheExistingOnes) {
         PressHotKeyAt(scene.ChildCentre());
         Bmp bmp;
         ASSERT_TRUE(WaitForBmp(run.dir.FilePath(name), bmp)) << name;
-        EXPECT_EQ(bmp.Width(), 100);  // the control under the mouse
     }
 }
 
@@ -38,6 +33,8 @@ TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     ASSERT_TRUE(run.Start(QuietBmpIni("SnapType=1\r\nStoreFile=0\r\n")));
     const DWORD sequence = GetClipboardSequenceNumber();
     PressHotKeyAt(scene.ChildCentre());
+    // Offered to other programs: under Wine only the packed DIB crosses. (That
+    // it is the grab's own bitmap is the Windows tests' ClipboardStore.)
     ASSERT_TRUE(WaitUntil([&] {
         Pump(20);
         return GetClipboardSequenceNumber() != sequence && IsClipboardFormatAvailable(CF_BITMAP) &&
@@ -45,22 +42,6 @@ TEST(ClipboardStore, AGrabWithStoreFileOffGoesToTheClipboard) {
     }));
     EXPECT_EQ(GetClipboardOwner(), run.pixelnook.WaitForMainWindow());
     EXPECT_EQ(run.dir.List().size(), 1u);  // no file besides Pixelnook.ini
-    // Pasted here, in another process: under Wine only the packed DIB crosses.
-    // The client area: blue, the red control 60 x 50 inside, rows bottom-up.
-    const RECT client = scene.ClientScreenRect();
-    const LONG w = client.right - client.left, h = client.bottom - client.top;
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    HGLOBAL memory = GetClipboardData(CF_DIB);
-    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(memory));
-    ASSERT_NE(header, nullptr);
-    EXPECT_EQ(std::make_tuple(header->biWidth, header->biHeight, header->biBitCount),
-              std::make_tuple(w, h, WORD{32}));
-    ASSERT_GE(GlobalSize(memory), header->biSize + w * h * 4u);
-    const auto* pixels = reinterpret_cast<const uint32_t*>(header + 1);
-    EXPECT_EQ(pixels[0] & 0xFFFFFF, 0x0000FFu);
-    EXPECT_EQ(pixels[(h - 1 - 70) * w + 110] & 0xFFFFFF, 0xFF0000u);
-    GlobalUnlock(memory);
-    CloseClipboard();
 }
 
 TEST(CursorOverlay, ShowCursorDrawsTheCursorWhereTheMouseIs) {
@@ -72,24 +53,20 @@ TEST(CursorOverlay, ShowCursorDrawsTheCursorWhereTheMouseIs) {
     Bmp bmp;
     ASSERT_TRUE(WaitForBmp(run.dir.FilePath("screencap_001.bmp"), bmp));
     // The cursor's pixels are opaque (alpha 255), the screen copy's are not:
-    // they are the arrow's black and white, all within a cursor's size of the
-    // tip, which is where the mouse was. (Placing by the hotspot is the unit
-    // tests'.)
-    int opaque = 0, coloured = 0, outside = 0, nearTip = 0;
+    // all within a cursor's size of the tip, which is where the mouse was.
+    // (Their colours and placing by the hotspot are the unit tests'.)
+    int opaque = 0, outside = 0, nearTip = 0;
     for (int32_t y = 0; y < bmp.Height(); ++y) {
         for (int32_t x = 0; x < bmp.Width(); ++x) {
             if (bmp.Argb(x, y) >> 24 != 0xFF)
                 continue;
             ++opaque;
-            const COLORREF c = bmp.Pixel(x, y);
-            coloured += GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c);
             outside += abs(x - 20) >= GetSystemMetrics(SM_CXCURSOR) ||
                        abs(y - 20) >= GetSystemMetrics(SM_CYCURSOR);
             nearTip += abs(x - 20) <= 2 && abs(y - 20) <= 2;
         }
     }
     EXPECT_GT(opaque, 10);
-    EXPECT_EQ(coloured, 0);
     EXPECT_EQ(outside, 0);
     EXPECT_GT(nearTip, 0);
 }
@@ -111,4 +88,30 @@ TEST(BackgroundFill, FillPaintsOutsideAnEllipticWindowOnWindows98) {
         EXPECT_EQ(bmp.Pixel(corner.x, corner.y), RGB(0, 255, 0)) << corner.x << ", " << corner.y;
     EXPECT_EQ(bmp.Pixel(100, 60), kBlue);
     EXPECT_EQ(bmp.Pixel(5, 60), kBlue);
+}
+
+TEST(FtpUploadAfterGrab, PictureAndThumbnailArriveAsStored) {
+    CreateDirectoryA((ftp::Root() + "\\incoming").c_str(), nullptr);
+    Scene scene;
+    ScratchDir dir;
+    PixelnookProcess pixelnook;
+    // PNG grabs with thumbnails, sent to the server's "incoming". The password
+    // "grab&send" as Windows 98 stores it: its bytes and a zero, in hex.
+    ASSERT_TRUE(pixelnook.Start(
+        dir, IniAfterFirstRun(
+                 "SnapType=0\r\n", "Ext=png\r\n",
+                 std::string("[Upload]\r\nServer=") + ftp::kServer +
+                     "\r\nUser=pixelnook\r\nPassword=677261622673656e6400\r\nDir=incoming\r\n")));
+    ASSERT_NE(pixelnook.WaitForMainWindow(), nullptr);
+    PressHotKeyAt(scene.ChildCentre());
+    for (const char* name : {"screencap_001.png", "tscreencap_001.png"}) {
+        std::string stored, received;
+        EXPECT_TRUE(WaitUntil([&] {
+            Pump(20);
+            stored = FileBytes(dir.FilePath(name));
+            received = FileBytes(ftp::Root() + "\\incoming\\" + name);
+            return !stored.empty() && received == stored;
+        })) << name
+            << ": " << stored.size() << " bytes stored, " << received.size() << " received";
+    }
 }

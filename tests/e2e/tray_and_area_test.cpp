@@ -12,14 +12,8 @@
 
 #include "resources/texts.h"
 #include "tests/support/pixelnook_driver.h"
-#include "tests/support/test_windows.h"
 
 using namespace e2e;
-using testwin::DialogWithChild;
-using testwin::kBlue;
-using testwin::kRed;
-using testwin::Pump;
-using testwin::Scene;
 
 namespace {
 
@@ -124,10 +118,10 @@ TEST(AreaGrab, PlacedWithTheMouseAndTakenByTheSecondPress) {
     ASSERT_TRUE(area.VisibleAt({288, 218, 352, 282}));
     Drag({350, 280}, {380, 300});
     ASSERT_TRUE(area.VisibleAt({288, 218, 382, 302}));
-    EXPECT_TRUE(NoGrabStored(area.dir));
 
     // Second press: exactly the area beneath the frame, the frame not in it,
-    // the cursor back where it was, and the status title again.
+    // the cursor back where it was, and the status title again. (A grab
+    // stored by any earlier press would be the first file, of another size.)
     PressHotKeyAt({450, 350});
     Bmp bmp;
     ASSERT_TRUE(WaitForBmp(area.dir.FilePath("screencap_001.bmp"), bmp));

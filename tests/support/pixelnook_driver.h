@@ -1,10 +1,15 @@
 // Helpers for the end-to-end tests: start pixelnook.exe in a scratch folder,
 // find its windows and message boxes, press keys, and wait for it to exit.
+// PIXELNOOK_EXE_UNIX_PATH names the program under test.
 #pragma once
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,23 +19,54 @@
 
 namespace e2e {
 
+// The person at the desktop and the test's own windows, by their short names.
+using namespace desktop;
+using namespace testwin;
+
 constexpr DWORD kDefaultTimeoutMs = 20000;
 // What PixelnookProcess reports for a process that did not end in time.
 constexpr DWORD kNoExit = 0xFFFFFFFF;
+
+// Polls until the condition holds or the time runs out.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs = kDefaultTimeoutMs) {
+    for (const DWORD start = GetTickCount(); !condition(); Sleep(50)) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+    }
+    return true;
+}
 
 // A fresh empty folder under the prefix's temporary folder, removed with the
 // files it holds when the object goes.
 class ScratchDir {
 public:
-    ScratchDir();
-    ~ScratchDir();
+    ScratchDir() {
+        static unsigned counter = 0;  // test-only: unique names in this process
+        char temp[MAX_PATH] = "";
+        GetTempPathA(sizeof temp, temp);
+        path_ = temp + ("pixelnook-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                        std::to_string(++counter));
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~ScratchDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
 
     const std::string& Path() const { return path_; }
     std::string FilePath(const std::string& name) const { return path_ + "\\" + name; }
-    void WriteFile(const std::string& name, const std::string& contents) const;
-    std::vector<std::string> List() const;
+    void WriteFile(const std::string& name, const std::string& contents) const {
+        std::ofstream(FilePath(name), std::ios::binary) << contents;
+    }
+    std::vector<std::string> List() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
 
 private:
     std::string path_;
@@ -42,8 +78,17 @@ private:
 // a system without it, AppDefault noGdiplus("DllOverrides", "gdiplus", "").
 class AppDefault {
 public:
-    AppDefault(const char* subKey, const char* name, const char* value);
-    ~AppDefault();
+    AppDefault(const char* subKey, const char* name, const char* value) : name_(name) {
+        const std::string path = std::string("Software\\Wine\\AppDefaults\\pixelnook.exe") +
+                                 (*subKey != '\0' ? "\\" : "") + subKey;
+        RegCreateKeyA(HKEY_CURRENT_USER, path.c_str(), &key_);
+        RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                       static_cast<DWORD>(strlen(value) + 1));
+    }
+    ~AppDefault() {
+        RegDeleteValueA(key_, name_.c_str());
+        RegCloseKey(key_);
+    }
     AppDefault(const AppDefault&) = delete;
     AppDefault& operator=(const AppDefault&) = delete;
 
@@ -57,48 +102,76 @@ private:
 class PixelnookProcess {
 public:
     PixelnookProcess() = default;
-    ~PixelnookProcess();
+    ~PixelnookProcess() {
+        if (IsRunning()) {
+            TerminateProcess(process_, 99);
+            WaitForSingleObject(process_, 5000);
+        }
+        if (process_ != nullptr)
+            CloseHandle(process_);
+    }
     PixelnookProcess(const PixelnookProcess&) = delete;
     PixelnookProcess& operator=(const PixelnookProcess&) = delete;
 
     // Starts the program with the folder as its current directory; writes
     // Pixelnook.ini there first when iniText is not empty.
-    bool Start(const ScratchDir& dir, const std::string& iniText = "");
-    bool IsRunning() const;
+    bool Start(const ScratchDir& dir, const std::string& iniText = "") {
+        if (!iniText.empty())
+            dir.WriteFile("Pixelnook.ini", iniText);
+        // The build tree is on the Linux file system, which Wine shows as drive Z:.
+        std::string exe = std::string("Z:") + PIXELNOOK_EXE_UNIX_PATH;
+        std::replace(exe.begin(), exe.end(), '/', '\\');
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info = {};
+        if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                            dir.Path().c_str(), &startup, &info))
+            return false;
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        processId_ = info.dwProcessId;
+        return true;
+    }
+    bool IsRunning() const {
+        return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+    }
     // A top-level window of the process with that class (and caption, when given).
-    HWND Find(const char* className, const char* caption = nullptr) const;
+    HWND Find(const char* className, const char* caption = nullptr) const {
+        HWND window = nullptr;
+        while ((window = FindWindowExA(nullptr, window, className, caption)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == processId_)
+                return window;
+        }
+        return nullptr;
+    }
     // The same once it exists: the hidden main window, or a dialog or message
     // box, WaitFor("#32770", caption).
-    HWND WaitFor(const char* className, const char* caption = nullptr) const;
+    HWND WaitFor(const char* className, const char* caption = nullptr) const {
+        HWND window = nullptr;
+        WaitUntil([&] { return (window = Find(className, caption)) != nullptr; });
+        return window;
+    }
     HWND WaitForMainWindow() const { return WaitFor("PixelnookClass"); }
     // Waits for the process to end: its exit code, or kNoExit on timeout.
-    DWORD ExitCode();
+    // Without a process the wait fails at once.
+    DWORD ExitCode() {
+        DWORD exitCode = kNoExit;
+        const bool ended = WaitForSingleObject(process_, kDefaultTimeoutMs) == WAIT_OBJECT_0 &&
+                           GetExitCodeProcess(process_, &exitCode);
+        return ended ? exitCode : kNoExit;
+    }
     // Closes the main window as the system would, and waits for the exit code.
-    DWORD Close();
+    DWORD Close() {
+        HWND window = Find("PixelnookClass");
+        return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) ? ExitCode() : kNoExit;
+    }
 
 private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
 };
-
-using desktop::ClickAt;
-using desktop::Mouse;
-using desktop::PressKeys;
-using desktop::TrayIcons;
-using desktop::WindowText;
-
-// The message text of a message box.
-std::string MessageBoxText(HWND box);
-
-// Polls until the condition holds or the time runs out.
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = kDefaultTimeoutMs) {
-    for (const DWORD start = GetTickCount(); !condition(); Sleep(50)) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-    }
-    return true;
-}
 
 // A Pixelnook.ini past the first run: these [Properties] keys, grabs stored
 // in the start folder as the [FileStore] keys say, then further sections.
@@ -131,7 +204,7 @@ struct BmpPixelnook {
 // Moves the mouse there and presses Win+F10, keeping the test's windows painted.
 inline void PressHotKeyAt(POINT at) {
     SetCursorPos(at.x, at.y);
-    testwin::Pump(200);
+    Pump(200);
     PressKeys({VK_LWIN, VK_F10});
 }
 
@@ -140,9 +213,11 @@ struct Bmp {
     static constexpr size_t kHeaderBytes = 54;
     std::string bytes;
 
+    // The little-endian number at that offset, as the x86 reads it.
     uint32_t U32(size_t at) const {
-        return uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8 | uint8_t(bytes[at + 2]) << 16 |
-               uint32_t(uint8_t(bytes[at + 3])) << 24;
+        uint32_t value = 0;
+        memcpy(&value, bytes.data() + at, sizeof value);
+        return value;
     }
     int32_t Width() const { return static_cast<int32_t>(U32(18)); }
     int32_t Height() const { return static_cast<int32_t>(U32(22)); }
@@ -160,7 +235,7 @@ struct Bmp {
 // long as its header says.
 inline bool WaitForBmp(const std::string& path, Bmp& bmp) {
     return WaitUntil([&] {
-        testwin::Pump(20);
+        Pump(20);
         bmp.bytes = FileBytes(path);
         return bmp.bytes.size() >= Bmp::kHeaderBytes && bmp.bytes.size() == bmp.U32(2);
     });

@@ -23,21 +23,17 @@ class DialogWithChild {
 public:
     DialogWithChild(int left, int top, int width, int height, COLORREF parentColour, int childX,
                     int childY, int childWidth, int childHeight, COLORREF childColour) {
-        parent = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, Register(0, parentColour), "",
-                                 WS_POPUP | WS_BORDER | WS_VISIBLE, left, top, width, height,
+        parent = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, SolidClass(parentColour).c_str(),
+                                 "", WS_POPUP | WS_BORDER | WS_VISIBLE, left, top, width, height,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        child = CreateWindowExA(0, Register(1, childColour), "", WS_CHILD | WS_VISIBLE, childX,
-                                childY, childWidth, childHeight, parent, nullptr,
+        child = CreateWindowExA(0, SolidClass(childColour).c_str(), "", WS_CHILD | WS_VISIBLE,
+                                childX, childY, childWidth, childHeight, parent, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
         UpdateWindow(parent);
         Pump(200);
     }
     ~DialogWithChild() {
         DestroyWindow(parent);  // and the child with it
-        for (int i = 0; i < 2; ++i) {
-            UnregisterClassA(classNames_[i].c_str(), GetModuleHandleA(nullptr));
-            DeleteObject(brushes_[i]);
-        }
         Pump(50);
     }
     DialogWithChild(const DialogWithChild&) = delete;
@@ -63,22 +59,21 @@ public:
     HWND child = nullptr;
 
 private:
-    // A window class of its own painting the background in that colour.
-    const char* Register(int i, COLORREF colour) {
-        static int counter = 0;  // test-only: unique class names in this process
-        classNames_[i] = "PixelnookTestSolid" + std::to_string(++counter);
-        brushes_[i] = CreateSolidBrush(colour);
+    // The window class painting its background in that colour, registered on
+    // first use; the class owns its brush for the rest of the test process.
+    static std::string SolidClass(COLORREF colour) {
+        const std::string name = "PixelnookTestSolid" + std::to_string(colour);
         WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = brushes_[i];
-        windowClass.lpszClassName = classNames_[i].c_str();
-        RegisterClassA(&windowClass);
-        return classNames_[i].c_str();
+        if (!GetClassInfoA(GetModuleHandleA(nullptr), name.c_str(), &windowClass)) {
+            windowClass.lpfnWndProc = DefWindowProcA;
+            windowClass.hInstance = GetModuleHandleA(nullptr);
+            windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+            windowClass.hbrBackground = CreateSolidBrush(colour);
+            windowClass.lpszClassName = name.c_str();
+            RegisterClassA(&windowClass);
+        }
+        return name;
     }
-    std::string classNames_[2];
-    HBRUSH brushes_[2] = {};
 };
 
 // The scene most grabs are taken of: a blue dialog-like window 320 x 240 at
