@@ -48,9 +48,6 @@ public:
     void Click(int page, int id) const {
         SendDlgItemMessageA(dialog.pageWindows[page], id, BM_CLICK, 0, 0);
     }
-    LRESULT Send(int page, int id, UINT message, WPARAM wParam = 0) const {
-        return SendDlgItemMessageA(dialog.pageWindows[page], id, message, wParam, 0);
-    }
     // The page as if its window could not be made.
     void Lose(int page) {
         DestroyWindow(dialog.pageWindows[page]);

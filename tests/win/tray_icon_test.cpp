@@ -81,27 +81,25 @@ TEST(TrayIcon, ClicksPostTheDefaultCommandShowTheMenuOrBringThePopupForward) {
     HWND popup = other.window;
     const struct {
         HWND popup;
-        WPARAM id;
         LPARAM mouse;
         std::vector<UINT> posted;
         bool popupShown;
     } cases[] = {
-        {nullptr, 0, WM_LBUTTONDOWN, {IDM_SETTINGS}, false},
-        {nullptr, 0, WM_LBUTTONDBLCLK, {}, false},
-        {nullptr, 0, WM_RBUTTONUP, {}, false},
+        {nullptr, WM_LBUTTONDOWN, {IDM_SETTINGS}, false},
+        {nullptr, WM_LBUTTONDBLCLK, {}, false},
+        {nullptr, WM_RBUTTONUP, {}, false},
         // The menu, closed without a choice: a click meanwhile posts no command.
-        {nullptr, 0, WM_RBUTTONDOWN, {kMenuDone}, false},
-        {nullptr, 7, WM_LBUTTONDOWN, {}, false},  // another icon's id
-        {popup, 0, WM_LBUTTONDOWN, {kMenuDone}, true},
-        {popup, 0, WM_RBUTTONDOWN, {kMenuDone}, true},
+        {nullptr, WM_RBUTTONDOWN, {kMenuDone}, false},
+        {popup, WM_LBUTTONDOWN, {kMenuDone}, true},
+        {popup, WM_RBUTTONDOWN, {kMenuDone}, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "mouse " << c.mouse << " id " << c.id);
+        SCOPED_TRACE(testing::Message() << "mouse " << c.mouse);
         ShowWindow(popup, SW_HIDE);
         owner.tray.SetPopup(c.popup);
         if (c.popup == nullptr && c.mouse == WM_RBUTTONDOWN)
             SetTimer(nullptr, 0, 300, WhileTheMenuShows);
-        owner.tray.HandleCallback(c.id, c.mouse);
+        owner.tray.HandleCallback(0, c.mouse);
         EXPECT_EQ(owner.Posted(), c.posted);
         EXPECT_EQ(IsWindowVisible(popup) != FALSE, c.popupShown);
     }
