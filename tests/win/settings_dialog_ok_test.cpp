@@ -146,7 +146,7 @@ TEST(SettingsDialogOk, TheUploadsPageHidesThePasswordAndItsBoxesDecideWhatIsStor
     // the page the section stays as stored.
     const struct {
         const char* what;
-        const char* password;
+        const char* password;  // kPasswordPlaceholder: as the box shows it
         const char* confirmation;
         const char* ok;      // kClosed, or the message that refused
         const char* stored;  // "user server dir passive password"; null: the file untouched
