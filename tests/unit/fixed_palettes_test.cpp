@@ -32,7 +32,7 @@ TEST(Grayscale, LevelIsTheDoubleFormulaForEveryColour) {
     }
 }
 
-TEST(Grayscale, MappingAndPaletteWithAndWithoutTransparency) {
+TEST(Grayscale, MappingWithAndWithoutTransparency) {
     // With transparency entry 0 is the fill colour: alpha 0 goes there and black
     // to grey 1. Without, alpha does not matter.
     const struct {
@@ -45,49 +45,28 @@ TEST(Grayscale, MappingAndPaletteWithAndWithoutTransparency) {
         EXPECT_EQ(GrayscaleReducer(c.transparent, kMagentaKey).MapColor(c.pixel), c.expected)
             << c.transparent << " " << std::hex << c.pixel;
     }
-    for (bool transparent : {false, true}) {
-        PaletteBlock block = BlackBlock();
-        GrayscaleReducer(transparent, kMagentaKey).GetPalette(block);
-        EXPECT_EQ(block.count, 256u);
-        EXPECT_EQ(block.entries[0], transparent ? kMagentaKey : Opaque(0, 0, 0));
-        for (uint32_t k = 1; k < 256; ++k) {
-            EXPECT_EQ(block.entries[k], Opaque(k, k, k)) << transparent;
-        }
-    }
-}
-
-TEST(WebSafe, PaletteOrderAndCount) {
-    for (bool transparent : {false, true}) {
-        PaletteBlock block = BlackBlock();
-        WebSafeReducer(transparent, kMagentaKey).GetPalette(block);
-        const uint32_t first = transparent ? 1 : 0;  // the fill entry comes first
-        EXPECT_EQ(block.count, 216u + first);
-        EXPECT_EQ(block.entries[0], transparent ? kMagentaKey : Opaque(0, 0, 0));
-        for (uint32_t i = 0; i < 216; ++i) {  // blue changes fastest
-            EXPECT_EQ(block.entries[first + i],
-                      Opaque(51 * (i / 36), 51 * (i / 6 % 6), 51 * (i % 6)))
-                << i;
-        }
-    }
     // Mapping is the nearest entry, the fill entry included: opaque fill colour
-    // ties with the cube's magenta and becomes transparent.
+    // ties with the web-safe cube's magenta and becomes transparent.
     EXPECT_EQ(WebSafeReducer(true, kMagentaKey).MapColor(Opaque(255, 0, 255)), 0);
 }
 
-TEST(WebSafe, WorkedOutEntryIsTheSearchedOne) {
-    // Every level of each channel, and colours around a fill colour off the cube.
-    std::vector<Argb> pixels = RandomImage(64, 64, 5).pixels;
-    for (uint32_t v = 0; v < 256; ++v) {
-        pixels.insert(pixels.end(),
-                      {Opaque(v, 0, 0), Opaque(0, v, 0), Opaque(0, 0, v), Opaque(v, 255 - v, v / 2),
-                       Opaque(40 + v % 9, 90, 60 + v / 32)});
-    }
+TEST(FixedPalettes, FillEntryFirstThenGreysOrTheCube) {
     for (bool transparent : {false, true}) {
-        WebSafeReducer reducer(transparent, 0x00285A3Cu);  // (40, 90, 60)
-        PaletteBlock block = BlackBlock();
-        PaletteReducer searched(reducer.GetPalette(block));
-        for (Argb p : pixels) {
-            ASSERT_EQ(reducer.MapColor(p), searched.MapColor(p)) << std::hex << p << transparent;
+        PaletteBlock grey = BlackBlock(), cube = BlackBlock();
+        GrayscaleReducer(transparent, kMagentaKey).GetPalette(grey);
+        WebSafeReducer(transparent, kMagentaKey).GetPalette(cube);
+        const uint32_t first = transparent ? 1 : 0;  // the fill entry
+        EXPECT_EQ(grey.count, 256u);
+        EXPECT_EQ(cube.count, 216u + first);
+        for (uint32_t k = 0; k < 256; ++k) {
+            EXPECT_EQ(grey.entries[k], k < first ? kMagentaKey : Opaque(k, k, k)) << transparent;
+        }
+        for (uint32_t i = 0; i < 216 + first; ++i) {  // blue changes fastest
+            const uint32_t c = i - first;
+            EXPECT_EQ(cube.entries[i], i < first
+                                           ? kMagentaKey
+                                           : Opaque(51 * (c / 36), 51 * (c / 6 % 6), 51 * (c % 6)))
+                << i;
         }
     }
 }

@@ -11,8 +11,7 @@ namespace {
 constexpr Argb kFill = 0x00FF00FFu;
 constexpr int32_t kDepth = 8;
 
-// The indices and palette of a reduction run as the GIF step runs it: on the
-// working pixels drawn from the image (see DrawAsWorkingPixels).
+// The indices and palette of a reduction run as the GIF step runs it.
 struct Reduced {
     TestIndices indices;
     PaletteBlock block;
@@ -20,9 +19,7 @@ struct Reduced {
 Reduced Reduce(TestImage& image, bool transparent, const PaletteBlock& block = BlackBlock()) {
     OctreeReducer reducer(transparent, kFill, 255, kDepth);
     Reduced r{TestIndices(image.width, image.height), block};
-    TestImage working(image.width, image.height);
-    DrawAsWorkingPixels(image.View(), working.View());
-    EXPECT_TRUE(ReduceColors(reducer, working.View(), r.indices.View(), r.block));
+    EXPECT_TRUE(ReduceDrawnColors(reducer, image.View(), false, r.indices.View(), r.block));
     return r;
 }
 
