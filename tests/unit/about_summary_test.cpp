@@ -60,7 +60,6 @@ TEST(AboutSummary, Watermark) {
     } cases[] = {
         {false, false, 0, 0, 0, true, 2, 3, mark, "<none>"},  // the defaults
         {true, false, 0, 0, 0, true, 2, 3, mark, mark + ", not resized, bottom right corner"},
-        {true, false, 0, 0, 0, true, 2, 0, mark, mark + ", not resized, top left corner"},
         {true, true, 50, 0, 0, false, 1, 3, mark,
          mark + ", resize to 50% of original, tiled 2 by 3"},
         {true, true, 0, 64, 32, true, 0, 3, mark,

@@ -17,7 +17,6 @@ TEST(HotKeyText, TextAndModifierMask) {
         {121, false, false, false, true, "Win+F10", 8},
         {116, true, true, false, false, "Alt+Ctrl+F5", 3},
         {44, false, false, false, false, "PrtScrn", 0},
-        {112, false, false, true, false, "Shift+F1", 4},
         {123, true, false, true, false, "Alt+Shift+F12", 5},
         {44, true, true, true, true, "Alt+Ctrl+Shift+Win+PrtScrn", 15},  // the longest: 26
         {0, true, false, false, true, "None specified", 9},

@@ -16,8 +16,6 @@ WatermarkSettings Make(int32_t style, bool stretch = false, int32_t percent = 0,
     WatermarkSettings s;
     std::tie(s.Style, s.Stretch, s.Percent, s.Width, s.Height, s.Aspect, s.Columns, s.Rows) =
         std::make_tuple(style, stretch, percent, width, height, aspect, columns, rows);
-    s.Corner = 0;
-    s.HOffset = s.VOffset = 0.0f;
     return s;
 }
 
@@ -27,18 +25,13 @@ Fields FieldsOf(const WatermarkLayout& l) {
     return {l.x0, l.y0, l.width, l.height, l.rows, l.columns};
 }
 
-}  // namespace
-
-TEST(WatermarkLayout, FixedSizeWithoutWidthOrHeightHasNone) {
-    EXPECT_FALSE(WatermarkHasSize(Make(kCentered, true, 0, 0, 50)));
-    EXPECT_FALSE(WatermarkHasSize(Make(kCentered, true, 0, 40, 0)));
-    EXPECT_TRUE(WatermarkHasSize(Make(kCentered, true, 0, 40, 0, true)));  // height by aspect
-    for (int32_t style : {kCentered, kTiled, kCornered}) {
-        const WatermarkLayout l = LayoutWatermark(Make(style, true, 0, 0, 50, false, 2, 2),
-                                                  {100, 100}, {100, 100}, {10, 10});
-        EXPECT_EQ(FieldsOf(l), (Fields{})) << style;
-    }
+std::vector<TileRect> VisibleTiles(const WatermarkLayout& l, Size target) {
+    std::vector<TileRect> tiles;
+    ForEachVisibleTile(l, target, [&](const TileRect& t) { tiles.push_back(t); });
+    return tiles;
 }
+
+}  // namespace
 
 TEST(WatermarkLayout, CenteredSizesFollowTheReference) {
     const int32_t kMax = INT32_MAX, kHuge = 2000000000, kAt = (100 - kMax) / 2;
@@ -52,6 +45,8 @@ TEST(WatermarkLayout, CenteredSizesFollowTheReference) {
         {false, 0, 0, 0, false, {1, 1}, {30, 21}, {35, 39, 30, 21, 1, 1}},
         {false, 0, 0, 0, false, {1, 1}, {105, 100}, {-2, 0, 105, 100, 1, 1}},  // toward zero
         {true, 0, 120, 0, true, {800, 600}, {200, 50}, {-10, 35, 120, 30, 1, 1}},
+        {true, 0, 0, 50, false, {800, 600}, {200, 50}, {}},  // a fixed size without width
+        {true, 0, 40, 0, false, {800, 600}, {200, 50}, {}},  // nor height: WatermarkHasSize
         {true, 25, 0, 0, false, {801, 601}, {10, 10}, {-50, -25, 200, 150, 1, 1}},
         {true, 25, 0, 0, true, {800, 600}, {300, 100}, {-50, 17, 200, 66, 1, 1}},
         {true, 0, 64, 48, false, {10, 10}, {300, 100}, {18, 26, 64, 48, 1, 1}},
@@ -74,10 +69,10 @@ TEST(WatermarkLayout, CorneredOrigins) {
         int32_t x0, y0;
     } cases[] = {
         {3, 0.5f, 0.25f, 544, 440},  {0, 0.5f, 0.25f, 32, 8}, {1, 0.5f, 0.25f, 544, 8},
-        {2, 0.5f, 0.25f, 32, 440},   {0, 0.1f, 0.1f, 6, 3},  // 6.4000000953..., 3.2000000476...
-        {1, 0.1f, 0.1f, 569, 3},                             // trunc(640 - 6.4) - 64
-        {0, -0.1f, 0.0f, -6, 0},                             // toward zero, not down
-        {3, 1e-9f, 1e-9f, 575, 447},                         // 640 - tiny rounds to 640
+        {2, 0.5f, 0.25f, 32, 440},   {1, 0.1f, 0.1f, 569, 3},  // trunc(640 - 6.4) - 64
+        {0, -0.1f, 0.0f, -6, 0},                               // toward zero, not down
+        {3, 1e-9f, 1e-9f, 575, 447},                           // 640 - tiny rounds to 640
+        {4, 0.5f, 0.25f, 0, 0},  // no such corner: the settings are damaged
     };
     for (const auto& c : cases) {
         WatermarkSettings s = Make(kCornered);
@@ -85,12 +80,9 @@ TEST(WatermarkLayout, CorneredOrigins) {
         s.HOffset = c.h;
         s.VOffset = c.v;
         EXPECT_EQ(FieldsOf(LayoutWatermark(s, {640, 480}, {640, 480}, {64, 32})),
-                  (Fields{c.x0, c.y0, 64, 32, 1, 1}))
+                  (c.corner < 4 ? Fields{c.x0, c.y0, 64, 32, 1, 1} : Fields{}))
             << c.corner << " " << c.h;
     }
-    WatermarkSettings damaged = Make(kCornered);
-    damaged.Corner = 4;  // no such corner
-    EXPECT_EQ(FieldsOf(LayoutWatermark(damaged, {640, 480}, {640, 480}, {64, 32})), (Fields{}));
 }
 
 TEST(WatermarkLayout, TiledSizesAndZeroDivisors) {
@@ -117,16 +109,6 @@ TEST(WatermarkLayout, TiledSizesAndZeroDivisors) {
             << c.columns << " x " << c.rows;
     }
 }
-
-namespace {
-
-std::vector<TileRect> VisibleTiles(const WatermarkLayout& l, Size target) {
-    std::vector<TileRect> tiles;
-    ForEachVisibleTile(l, target, [&](const TileRect& t) { tiles.push_back(t); });
-    return tiles;
-}
-
-}  // namespace
 
 TEST(WatermarkLayout, TilesFormACheckerboardOfTheShownTilesOnly) {
     // Every other column, odd rows starting one column in; over a 60 x 40 target,
