@@ -27,11 +27,8 @@ TEST(Octree, DepthFirstPaletteOrderAndTheBlockKeepsTheRest) {
     TestImage image(4, 1);
     image.pixels = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFF000000u};
     // A block whose entries differ from every colour the reduction could write.
-    PaletteBlock before;
+    PaletteBlock before = BlockOf(RandomImage(16, 16, 7, 0x7F7F7F).pixels);
     before.count = 200;
-    for (uint32_t i = 0; i < kMaxPaletteEntries; ++i) {
-        before.entries[i] = MakeArgb(0x7F, i, 0x5A, 255 - i);
-    }
     Reduced r = Reduce(image, false, before);
     EXPECT_EQ(r.indices.pixels, (std::vector<uint8_t>{3, 2, 1, 0}));
     const Argb leaves[] = {0xFF000000u, 0xFF0000FFu, 0xFF00FF00u, 0xFFFF0000u};
