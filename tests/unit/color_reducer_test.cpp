@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "imaging/fixed_palettes.h"
 #include "imaging/octree.h"
@@ -40,21 +41,14 @@ TEST(ColorReducer, NearestEntryLowestIndexOnATieAndAlphaZeroToTheFirstClearEntry
     // The least squared RGB distance, whatever an entry's alpha; the lowest index
     // wins a tie, whichever entry is brighter. Alpha 0 takes the first entry of
     // alpha 0, or entry 0 when there is none.
-    const Palette palette = {0xFF040404u, 0xFF000000u, 0xFF020202u, 0x00FFFFFFu, 0x00123456u};
-    const Palette opaque = {0xFF111111u, 0xFF000000u};
-    const struct {
-        const Palette& palette;
-        Argb pixel;
-        uint8_t index;
-    } cases[] = {
-        {palette, 0xFF030303u, 0}, {palette, 0xFF010101u, 1}, {palette, 0xFF000000u, 1},
-        {palette, 0x80020202u, 2}, {palette, 0xFFFFFFFEu, 3}, {palette, 0x00040404u, 3},
-        {opaque, 0x00000000u, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PaletteReducer(BlockOf(c.palette)).MapColor(c.pixel), c.index)
-            << std::hex << c.pixel;
+    const PaletteBlock block =
+        BlockOf({0xFF040404u, 0xFF000000u, 0xFF020202u, 0x00FFFFFFu, 0x00123456u});
+    const std::pair<Argb, uint8_t> cases[] = {{0xFF030303u, 0}, {0xFF010101u, 1}, {0xFF000000u, 1},
+                                              {0x80020202u, 2}, {0xFFFFFFFEu, 3}, {0x00040404u, 3}};
+    for (const auto& [pixel, index] : cases) {
+        EXPECT_EQ(PaletteReducer(block).MapColor(pixel), index) << std::hex << pixel;
     }
+    EXPECT_EQ(PaletteReducer(BlockOf({0xFF111111u, 0xFF000000u})).MapColor(0), 0);
 }
 
 TEST(ColorReducer, CachedAndWorkedOutIndicesAreTheSearchedOnes) {

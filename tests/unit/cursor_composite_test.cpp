@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/unit/imaging_test_support.h"
@@ -92,10 +93,8 @@ TEST(CursorComposite, ColourCursorCopiesOpaqueColoursWhereTheAndBitIsClear) {
 }
 
 TEST(CursorComposite, ClipsACursorHalfOutsideThePicture) {
-    const struct {
-        int32_t x, y;
-        Rows shown;
-    } cases[] = {
+    // Where the hotspot is, and what the picture shows.
+    const std::tuple<int32_t, int32_t, Rows> cases[] = {
         {-1, -1, {"XX--", "XX--", "----"}},
         {3, 2, {"----", "----", "---X"}},
         {-3, 0, Rows(3, "----")},
@@ -105,9 +104,9 @@ TEST(CursorComposite, ClipsACursorHalfOutsideThePicture) {
         {INT32_MAX, INT32_MIN, Rows(3, "----")},
     };
     const Rows mask = MonochromeMask({"XXX", "XXX", "XXX"});
-    for (const auto& c : cases) {
-        EXPECT_EQ(Composited(mask, {}, 3, c.x, c.y, Rows(3, "----")), Painted(c.shown).pixels)
-            << c.x << ", " << c.y;
+    for (const auto& [x, y, shown] : cases) {
+        EXPECT_EQ(Composited(mask, {}, 3, x, y, Rows(3, "----")), Painted(shown).pixels)
+            << x << ", " << y;
     }
 }
 

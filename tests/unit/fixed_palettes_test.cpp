@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "tests/unit/imaging_test_support.h"
 
 namespace {
@@ -35,15 +39,12 @@ TEST(Grayscale, LevelIsTheDoubleFormulaForEveryColour) {
 TEST(Grayscale, MappingWithAndWithoutTransparency) {
     // With transparency entry 0 is the fill colour: alpha 0 goes there and black
     // to grey 1. Without, alpha does not matter.
-    const struct {
-        bool transparent;
-        Argb pixel;
-        uint8_t expected;
-    } cases[] = {{false, 0xFF000000u, 0}, {false, 0x00FFFFFFu, 255}, {false, 0xFFC8C8C8u, 200},
-                 {true, 0xFF000000u, 1},  {true, 0x00FF00FFu, 0},    {true, 0xFFFFFFFFu, 255}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(GrayscaleReducer(c.transparent, kMagentaKey).MapColor(c.pixel), c.expected)
-            << c.transparent << " " << std::hex << c.pixel;
+    const std::tuple<bool, Argb, uint8_t> cases[] = {
+        {false, 0xFF000000u, 0}, {false, 0x00FFFFFFu, 255}, {false, 0xFFC8C8C8u, 200},
+        {true, 0xFF000000u, 1},  {true, 0x00FF00FFu, 0},    {true, 0xFFFFFFFFu, 255}};
+    for (const auto& [transparent, pixel, expected] : cases) {
+        EXPECT_EQ(GrayscaleReducer(transparent, kMagentaKey).MapColor(pixel), expected)
+            << transparent << " " << std::hex << pixel;
     }
     // Mapping is the nearest entry, the fill entry included: opaque fill colour
     // ties with the web-safe cube's magenta and becomes transparent.
@@ -61,33 +62,31 @@ TEST(FixedPalettes, FillEntryFirstThenGreysOrTheCube) {
         for (uint32_t k = 0; k < 256; ++k) {
             EXPECT_EQ(grey.entries[k], k < first ? kMagentaKey : Opaque(k, k, k)) << transparent;
         }
-        for (uint32_t i = 0; i < 216 + first; ++i) {  // blue changes fastest
-            const uint32_t c = i - first;
-            EXPECT_EQ(cube.entries[i], i < first
-                                           ? kMagentaKey
-                                           : Opaque(51 * (c / 36), 51 * (c / 6 % 6), 51 * (c % 6)))
+        EXPECT_EQ(cube.entries[0], grey.entries[0]);
+        for (uint32_t i = 0; i < 216; ++i) {  // blue changes fastest
+            EXPECT_EQ(cube.entries[first + i],
+                      Opaque(51 * (i / 36), 51 * (i / 6 % 6), 51 * (i % 6)))
                 << i;
         }
     }
 }
 
 TEST(Halftone, FillColourAtEntry41OrAboveBecomesTransparent) {
-    const struct {
-        std::vector<uint32_t> fillAt;  // indices holding the opaque fill colour
-        int32_t expected;
-    } cases[] = {{{}, -1}, {{40}, -1}, {{41}, 41}, {{3, 100, 200}, 100}};  // at most one
-    for (const auto& c : cases) {
+    // The indices holding the opaque fill colour, and the entry chosen: at most one.
+    const std::pair<std::vector<uint32_t>, int32_t> cases[] = {
+        {{}, -1}, {{40}, -1}, {{41}, 41}, {{3, 100, 200}, 100}};
+    for (const auto& [fillAt, expected] : cases) {
         PaletteBlock block;
         block.count = 256;
         for (uint32_t i = 0; i < 256; ++i) {
             block.entries[i] = MakeArgb(i % 2 == 0 ? 255 : 0, i, 255 - i, 7);
         }
-        for (uint32_t at : c.fillAt) {
+        for (uint32_t at : fillAt) {
             block.entries[at] = 0xFFFF00FFu;
         }
-        EXPECT_EQ(ChooseHalftoneTransparentEntry(block, kMagenta), c.expected);
+        EXPECT_EQ(ChooseHalftoneTransparentEntry(block, kMagenta), expected);
         for (uint32_t i = 0; i < 256; ++i) {  // every other entry becomes opaque
-            const bool chosen = int32_t(i) == c.expected;
+            const bool chosen = int32_t(i) == expected;
             EXPECT_EQ(chosen ? block.entries[i] : AlphaOf(block.entries[i]),
                       chosen ? 0x00FF00FFu : 255u)
                 << i;

@@ -2,26 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/unit/imaging_test_support.h"
 
 TEST(Transparency, ColourKeyTakesOnlyExactMatches) {
-    const struct {
-        Colorref fill;
-        Argb pixel, expected;
-    } cases[] = {
+    // Fill colour, pixel, and the pixel after keying.
+    const std::tuple<Colorref, Argb, Argb> cases[] = {
         {0x00FF00FFu, 0xFFFF00FFu, 0x00FF00FFu}, {0x00FF00FFu, 0xFFFE00FFu, 0xFFFE00FFu},
         {0x00FF00FFu, 0x80FF00FFu, 0x80FF00FFu},  // only opaque pixels are keyed
         {0x000000FFu, 0xFFFF0000u, 0x00FF0000u},  // COLORREF red is ARGB red
         {0x000000FFu, 0xFF0000FFu, 0xFF0000FFu},
     };
-    for (const auto& c : cases) {
+    for (const auto& [fill, pixel, expected] : cases) {
         TestImage keyed(2, 2, 0xFF010203u);
-        keyed.At(1, 1) = c.pixel;
+        keyed.At(1, 1) = pixel;
         TestImage withoutDib = keyed;
-        MakeColorTransparent(keyed.View(), c.fill);
-        EXPECT_EQ(keyed.At(1, 1), c.expected) << std::hex << c.pixel;
+        MakeColorTransparent(keyed.View(), fill);
+        EXPECT_EQ(keyed.At(1, 1), expected) << std::hex << pixel;
         // Without addressable DIB pixels the captured alpha is this same key.
-        ApplyCapturedAlpha(withoutDib.View(), c.fill, nullptr, 0);
+        ApplyCapturedAlpha(withoutDib.View(), fill, nullptr, 0);
         EXPECT_EQ(withoutDib.pixels, keyed.pixels);
     }
 }
