@@ -10,21 +10,16 @@
 #include "imaging/octree.h"
 #include "tests/unit/imaging_test_support.h"
 
-namespace {
-
-// Counts MapColor calls and maps by the low byte of the pixel.
-class CountingReducer : public PaletteReducer {
-public:
-    uint8_t MapColor(Argb pixel) override {
-        ++calls;
-        return static_cast<uint8_t>(pixel & 0xFF);
-    }
-    int calls = 0;
-};
-
-}  // namespace
-
 TEST(ColorReducer, RunsAcrossRowEndsReuseTheIndexAndStridesAreFollowed) {
+    // Counts MapColor calls and maps by the low byte of the pixel.
+    class CountingReducer : public PaletteReducer {
+    public:
+        uint8_t MapColor(Argb pixel) override {
+            ++calls;
+            return static_cast<uint8_t>(pixel & 0xFF);
+        }
+        int calls = 0;
+    };
     // Source rows padded to 4 pixels, target rows to 8 bytes, bottom-up target.
     std::vector<Argb> source = {1, 1, 2, 0xAA, 2, 1, 1, 0xAA};
     ArgbView in{3, 2, 16, reinterpret_cast<uint8_t*>(source.data())};

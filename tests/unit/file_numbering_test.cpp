@@ -5,20 +5,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// The name formatted into a buffer of `size` that held "old"; "refused: " and
-// what is left in the buffer when it does not fit.
-std::string Name(int32_t number, int32_t digits, const char* prefix = "screencap_",
-                 size_t size = 260, const char* ext = "bmp") {
-    std::vector<char> name = {'o', 'l', 'd'};
-    name.resize(size);  // exactly `size`, so ASan sees a write past it
-    const bool fits = FormatGrabFileName(name.data(), size, prefix, number, digits, ext);
-    return (fits ? "" : "refused: ") + std::string(name.data());
-}
-
-}  // namespace
-
 TEST(FileNumbering, NextNumberFollowsTheHighestInUseAndNeverWraps) {
     // Numbers are read after the prefix the way atoi reads them, except that
     // one beyond 32 bits is reported: the store then writes nothing (-1) rather
@@ -74,7 +60,13 @@ TEST(FileNumbering, FormatsTheNumberWithStarDotStarD) {
         {1, 3, "refused: ", "abc_", 16, "extension"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Name(c.number, c.digits, c.prefix, c.size, c.ext), c.name)
+        // Into a buffer of exactly that size, so ASan sees a write past it, that
+        // held "old"; "refused: " and what is left there when the name does not fit.
+        std::vector<char> name = {'o', 'l', 'd'};
+        name.resize(c.size);
+        const bool fits =
+            FormatGrabFileName(name.data(), c.size, c.prefix, c.number, c.digits, c.ext);
+        EXPECT_EQ((fits ? "" : "refused: ") + std::string(name.data()), c.name)
             << c.prefix << " " << c.number << " " << c.digits << " in " << c.size;
     }
 }

@@ -95,9 +95,7 @@ TEST(MedianCut, InverseMapIsTheNearestPaletteColour) {
         std::mt19937 random(seed);
         std::vector<uint8_t> rgb(97 * 61 * 3);
         const uint32_t mask = seed % 2 == 0 ? 0xFF : 0xE7;  // some runs with gaps
-        for (uint8_t& v : rgb) {
-            v = uint8_t(random() & mask);
-        }
+        std::generate(rgb.begin(), rgb.end(), [&] { return uint8_t(random() & mask); });
         Quantized q(rgb, 256, false, 97, 61);
         for (size_t k = 0; k < q.indices.size(); ++k) {
             const int r = (rgb[3 * k] >> 2) * 4 + 2, g = (rgb[3 * k + 1] >> 2) * 4 + 2,

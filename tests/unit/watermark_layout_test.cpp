@@ -25,12 +25,6 @@ Fields FieldsOf(const WatermarkLayout& l) {
     return {l.x0, l.y0, l.width, l.height, l.rows, l.columns};
 }
 
-std::vector<TileRect> VisibleTiles(const WatermarkLayout& l, Size target) {
-    std::vector<TileRect> tiles;
-    ForEachVisibleTile(l, target, [&](const TileRect& t) { tiles.push_back(t); });
-    return tiles;
-}
-
 }  // namespace
 
 TEST(WatermarkLayout, CenteredSizesFollowTheReference) {
@@ -130,6 +124,8 @@ TEST(WatermarkLayout, TilesFormACheckerboardOfTheShownTilesOnly) {
         {{0, 0, 30, 0, 3, 3, 2}, {}},                     // empty
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(VisibleTiles(c.layout, {60, 40}), c.tiles) << c.layout.x0 << ", " << c.layout.y0;
+        std::vector<TileRect> tiles;
+        ForEachVisibleTile(c.layout, {60, 40}, [&](const TileRect& t) { tiles.push_back(t); });
+        EXPECT_EQ(tiles, c.tiles) << c.layout.x0 << ", " << c.layout.y0;
     }
 }
