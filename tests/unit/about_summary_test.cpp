@@ -12,21 +12,18 @@ namespace {
 
 constexpr char kCurrentDirectory[] = "C:\\Grabs";
 
-AboutSummary Summary(const GrabSettings& settings) {
-    return SummarizeSettings(settings, kCurrentDirectory);
-}
-
 }  // namespace
 
 TEST(AboutSummary, Directory) {
     // (The hot key and type are the title's texts, and the end-to-end page list
     // test reads the type from the page.)
     GrabSettings s(true);
-    EXPECT_EQ(Summary(s).directory, kCurrentDirectory);  // the default ".\"
+    EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).directory,
+              kCurrentDirectory);  // the default ".\"
     CopyText(s.FileStore.Dir, ".\\grabs");
-    EXPECT_EQ(Summary(s).directory, ".\\grabs");
+    EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).directory, ".\\grabs");
     s.Properties.StoreFile = false;
-    EXPECT_EQ(Summary(s).directory, "<storing to the clipboard>");
+    EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).directory, "<storing to the clipboard>");
 }
 
 TEST(AboutSummary, Thumbnail) {
@@ -44,7 +41,7 @@ TEST(AboutSummary, Thumbnail) {
     for (const auto& c : cases) {
         GrabSettings s(true);
         s.Thumbnail = {c.thumb, c.percent, c.width, c.height, c.aspect, c.wmSame};
-        EXPECT_EQ(Summary(s).thumbnail, c.text);
+        EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).thumbnail, c.text);
     }
 }
 
@@ -77,6 +74,6 @@ TEST(AboutSummary, Watermark) {
                  w.Columns, w.Rows) = std::make_tuple(c.on, c.stretch, c.percent, c.width, c.height,
                                                       c.aspect, c.style, c.corner, 2, 3);
         CopyText(w.File, c.file.c_str());
-        EXPECT_EQ(Summary(s).watermark, c.text);
+        EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).watermark, c.text);
     }
 }

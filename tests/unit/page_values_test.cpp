@@ -34,10 +34,9 @@ TEST(PageValues, PasswordChoiceOnOk) {
         PasswordChoice choice;
     } cases[] = {
         {kPasswordPlaceholder, "old", "", PasswordChoice::KeepStored},
-        {kPasswordPlaceholder, "old", "other", PasswordChoice::KeepStored},
         {"old", "old", "", PasswordChoice::TakeEntered},
         {"new", "old", "new", PasswordChoice::TakeEntered},
-        {"", "old", "", PasswordChoice::TakeEntered},
+        {"", "old", "", PasswordChoice::TakeEntered},  // both boxes emptied: no password
         {"new", "old", "", PasswordChoice::Mismatch},
         {"new", "old", "New", PasswordChoice::Mismatch},
         {"new", "old", "new ", PasswordChoice::Mismatch},
