@@ -26,25 +26,6 @@ TEST(AboutSummary, Directory) {
     EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).directory, "<storing to the clipboard>");
 }
 
-TEST(AboutSummary, Thumbnail) {
-    const struct {
-        bool thumb;
-        int percent, width, height;
-        bool aspect, wmSame;
-        const char* text;
-    } cases[] = {
-        {true, 25, 0, 0, true, true,
-         "25% of original, height aspect ratio adjusted, resize watermark"},  // the defaults
-        {true, 0, 160, 120, false, false, "160 by 120"},
-        {false, 25, 0, 0, true, true, "<none>"},
-    };
-    for (const auto& c : cases) {
-        GrabSettings s(true);
-        s.Thumbnail = {c.thumb, c.percent, c.width, c.height, c.aspect, c.wmSame};
-        EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).thumbnail, c.text);
-    }
-}
-
 TEST(AboutSummary, Watermark) {
     const std::string mark = ".\\marks\\mark.png";
     const std::string longFile(250, 'm');
