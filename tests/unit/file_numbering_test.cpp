@@ -3,16 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 TEST(FileNumbering, NextNumberFollowsTheHighestInUseAndNeverWraps) {
     // Numbers are read after the prefix the way atoi reads them, except that
     // one beyond 32 bits is reported: the store then writes nothing (-1) rather
     // than overwrite an older grab under a wrapped number.
-    const struct {
-        std::vector<std::string> names;
-        int32_t next;
-    } cases[] = {
+    // The names in the folder, and the next number.
+    const std::pair<std::vector<std::string>, int32_t> cases[] = {
         {{}, 1},
         {{"screencap_007.bmp", "screencap_001.bmp"}, 8},   // in any order
         {{"screencap_12b.bmp", "screencap_abc.bmp"}, 13},  // not a number: 0
@@ -26,10 +25,10 @@ TEST(FileNumbering, NextNumberFollowsTheHighestInUseAndNeverWraps) {
         {{"screencap_99999999999999999999.bmp", "screencap_001.bmp"}, -1},
         {{"screencap_-99999999999.bmp", "screencap_004.bmp"}, 5},  // ignored like any negative
     };
-    for (const auto& c : cases) {
+    for (const auto& [names, expected] : cases) {
         int32_t next = -1;
-        EXPECT_EQ(ScanFileNumbers("screencap_", c.names).Next(next) ? next : -1, c.next)
-            << testing::PrintToString(c.names);
+        EXPECT_EQ(ScanFileNumbers("screencap_", names).Next(next) ? next : -1, expected)
+            << testing::PrintToString(names);
     }
 }
 

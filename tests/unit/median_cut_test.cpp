@@ -6,6 +6,7 @@
 #include <array>
 #include <random>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "tests/unit/imaging_test_support.h"
@@ -47,20 +48,18 @@ TEST(MedianCut, SplitAxisRules) {
     // Three pixels, (0,0,0), (r,0,0) and (r,g,b); with two colours the one cut,
     // across the longest axis weighted red 2, green 3, blue 1 per unit, decides
     // which two share an entry.
-    const struct {
-        int r, g, b;
-        bool firstTwoShare;
-    } cases[] = {
+    // r, g, b, and whether the first two pixels share the entry.
+    const std::tuple<int, int, int, bool> cases[] = {
         {40, 28, 0, true},   // red 80 against green 84
         {84, 56, 0, true},   // 168 each: green wins the tie
         {44, 28, 0, false},  // red 88 against green 84
         {44, 0, 96, true},   // blue 96 against red 88
         {48, 0, 96, false},  // 96 each: red wins over blue
     };
-    for (const auto& c : cases) {
-        Quantized q(Pixels({{0, 0, 0}, {c.r, 0, 0}, {c.r, c.g, c.b}}), 2);
-        EXPECT_EQ(q.indices[0] == q.indices[1], c.firstTwoShare) << c.r << " " << c.g;
-        EXPECT_EQ(q.indices[1] == q.indices[2], !c.firstTwoShare) << c.r << " " << c.g;
+    for (const auto& [r, g, b, firstTwoShare] : cases) {
+        Quantized q(Pixels({{0, 0, 0}, {r, 0, 0}, {r, g, b}}), 2);
+        EXPECT_EQ(q.indices[0] == q.indices[1], firstTwoShare) << r << " " << g;
+        EXPECT_EQ(q.indices[1] == q.indices[2], !firstTwoShare) << r << " " << g;
     }
 }
 

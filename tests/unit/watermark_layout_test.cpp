@@ -29,13 +29,9 @@ Fields FieldsOf(const WatermarkLayout& l) {
 
 TEST(WatermarkLayout, CenteredSizesFollowTheReference) {
     const int32_t kMax = INT32_MAX, kHuge = 2000000000, kAt = (100 - kMax) / 2;
-    const struct {
-        bool stretch;
-        int32_t percent, width, height;
-        bool aspect;
-        Size reference, mark;
-        Fields layout;  // target 100 x 100
-    } cases[] = {
+    // Stretch, percent, width, height, aspect, the reference's and the
+    // watermark's sizes, and the layout over a target of 100 x 100.
+    const std::tuple<bool, int32_t, int32_t, int32_t, bool, Size, Size, Fields> cases[] = {
         {false, 0, 0, 0, false, {1, 1}, {30, 21}, {35, 39, 30, 21, 1, 1}},
         {false, 0, 0, 0, false, {1, 1}, {105, 100}, {-2, 0, 105, 100, 1, 1}},  // toward zero
         {true, 0, 120, 0, true, {800, 600}, {200, 50}, {-10, 35, 120, 30, 1, 1}},
@@ -48,44 +44,38 @@ TEST(WatermarkLayout, CenteredSizesFollowTheReference) {
         // Absurd settings saturate instead of wrapping.
         {true, kHuge, 0, 0, false, {400, 300}, {1, 1}, {kAt, kAt, kMax, kMax, 1, 1}},
     };
-    for (const auto& c : cases) {
-        WatermarkSettings s = Make(kCentered, c.stretch, c.percent, c.width, c.height, c.aspect);
-        EXPECT_EQ(FieldsOf(LayoutWatermark(s, {100, 100}, c.reference, c.mark)), c.layout)
-            << c.percent << " " << c.width;
+    for (const auto& [stretch, percent, width, height, aspect, reference, mark, layout] : cases) {
+        WatermarkSettings s = Make(kCentered, stretch, percent, width, height, aspect);
+        EXPECT_EQ(FieldsOf(LayoutWatermark(s, {100, 100}, reference, mark)), layout)
+            << percent << " " << width;
     }
 }
 
 TEST(WatermarkLayout, CorneredOrigins) {
-    // trunc(640 - 64 x offset) - 64 and so on, in double arithmetic.
-    const struct {
-        int32_t corner;
-        float h, v;
-        int32_t x0, y0;
-    } cases[] = {
+    // The corner, the offsets, and the origin they give: trunc(640 - 64 x
+    // offset) - 64 and so on, in double arithmetic.
+    const std::tuple<int32_t, float, float, int32_t, int32_t> cases[] = {
         {3, 0.5f, 0.25f, 544, 440},  {0, 0.5f, 0.25f, 32, 8}, {1, 0.5f, 0.25f, 544, 8},
         {2, 0.5f, 0.25f, 32, 440},   {1, 0.1f, 0.1f, 569, 3},  // trunc(640 - 6.4) - 64
         {0, -0.1f, 0.0f, -6, 0},                               // toward zero, not down
         {3, 1e-9f, 1e-9f, 575, 447},                           // 640 - tiny rounds to 640
         {4, 0.5f, 0.25f, 0, 0},  // no such corner: the settings are damaged
     };
-    for (const auto& c : cases) {
+    for (const auto& [corner, h, v, x0, y0] : cases) {
         WatermarkSettings s = Make(kCornered);
-        s.Corner = c.corner;
-        s.HOffset = c.h;
-        s.VOffset = c.v;
+        s.Corner = corner;
+        s.HOffset = h;
+        s.VOffset = v;
         EXPECT_EQ(FieldsOf(LayoutWatermark(s, {640, 480}, {640, 480}, {64, 32})),
-                  (c.corner < 4 ? Fields{c.x0, c.y0, 64, 32, 1, 1} : Fields{}))
-            << c.corner << " " << c.h;
+                  (corner < 4 ? Fields{x0, y0, 64, 32, 1, 1} : Fields{}))
+            << corner << " " << h;
     }
 }
 
 TEST(WatermarkLayout, TiledSizesAndZeroDivisors) {
-    const struct {
-        bool stretch, aspect;
-        int32_t columns, rows;
-        Size mark;
-        Fields layout;  // target and reference 300 x 300
-    } cases[] = {
+    // Stretch, aspect, columns, rows, the watermark's size and the layout over a
+    // target and reference of 300 x 300.
+    const std::tuple<bool, bool, int32_t, int32_t, Size, Fields> cases[] = {
         {false, false, 0, 0, {70, 40}, {0, 0, 70, 40, 7, 4}},  // as many as fit
         {true, false, 4, 3, {7, 9}, {0, 0, 75, 100, 3, 4}},
         {true, true, 4, 1, {200, 100}, {0, 0, 75, 37, 8, 4}},  // rows fill the target
@@ -96,21 +86,18 @@ TEST(WatermarkLayout, TiledSizesAndZeroDivisors) {
         {false, false, 0, 0, {0, 5}, {}},
         {false, false, 0, 0, {5, 0}, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [stretch, aspect, columns, rows, mark, layout] : cases) {
         // The percentage is not used for tiles.
-        WatermarkSettings s = Make(kTiled, c.stretch, 50, 0, 0, c.aspect, c.columns, c.rows);
-        EXPECT_EQ(FieldsOf(LayoutWatermark(s, {300, 300}, {300, 300}, c.mark)), c.layout)
-            << c.columns << " x " << c.rows;
+        WatermarkSettings s = Make(kTiled, stretch, 50, 0, 0, aspect, columns, rows);
+        EXPECT_EQ(FieldsOf(LayoutWatermark(s, {300, 300}, {300, 300}, mark)), layout)
+            << columns << " x " << rows;
     }
 }
 
 TEST(WatermarkLayout, TilesFormACheckerboardOfTheShownTilesOnly) {
     // Every other column, odd rows starting one column in; over a 60 x 40 target,
     // where a tile that only touches an edge is not shown.
-    const struct {
-        WatermarkLayout layout;
-        std::vector<TileRect> tiles;
-    } cases[] = {
+    const std::tuple<WatermarkLayout, std::vector<TileRect>> cases[] = {
         {{-30, -20, 30, 20, 4, 4, 2}, {{0, 0, 30, 20}, {30, 20, 30, 20}}},
         {{-29, -19, 30, 20, 4, 4, 2},
          {{-29, -19, 30, 20},
@@ -123,9 +110,9 @@ TEST(WatermarkLayout, TilesFormACheckerboardOfTheShownTilesOnly) {
         {{0, 0, -30, 20, 3, 3, 2}, {}},                   // mirrored
         {{0, 0, 30, 0, 3, 3, 2}, {}},                     // empty
     };
-    for (const auto& c : cases) {
-        std::vector<TileRect> tiles;
-        ForEachVisibleTile(c.layout, {60, 40}, [&](const TileRect& t) { tiles.push_back(t); });
-        EXPECT_EQ(tiles, c.tiles) << c.layout.x0 << ", " << c.layout.y0;
+    for (const auto& [layout, tiles] : cases) {
+        std::vector<TileRect> shown;
+        ForEachVisibleTile(layout, {60, 40}, [&](const TileRect& t) { shown.push_back(t); });
+        EXPECT_EQ(shown, tiles) << layout.x0 << ", " << layout.y0;
     }
 }
