@@ -76,8 +76,7 @@ TEST(Halftone, FillColourAtEntry41OrAboveBecomesTransparent) {
     const std::pair<std::vector<uint32_t>, int32_t> cases[] = {
         {{}, -1}, {{40}, -1}, {{41}, 41}, {{3, 100, 200}, 100}};
     for (const auto& [fillAt, expected] : cases) {
-        PaletteBlock block;
-        block.count = 256;
+        PaletteBlock block = BlackBlock();  // all 256 entries, rewritten here
         for (uint32_t i = 0; i < 256; ++i) {
             block.entries[i] = MakeArgb(i % 2 == 0 ? 255 : 0, i, 255 - i, 7);
         }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -43,12 +42,8 @@ TEST(IniConversions, ColorKeepsTheLowByteOfEachChannel) {
 }
 
 TEST(IniConversions, DirectoryOfFileFitsItsBufferOrIsEmpty) {
-    const struct {
-        std::string file;
-        size_t size;  // of the buffer
-        bool whole;
-        const char* directory;
-    } cases[] = {
+    // The file, the directory buffer's size, whether the directory fits, and it.
+    const std::tuple<const char*, size_t, bool, const char*> cases[] = {
         {"C:\\dir\\Pixelnook.ini", 260, true, "C:\\dir\\"},
         {"C:Pixelnook.ini", 260, true, "C:"},
         {"Pixelnook.ini", 260, true, ""},
@@ -57,12 +52,12 @@ TEST(IniConversions, DirectoryOfFileFitsItsBufferOrIsEmpty) {
         {"C:\\abcd\\x", 8, false, ""},
         {"C:\\x", 0, false, ""},  // nothing may be written
     };
-    for (const auto& c : cases) {
-        std::vector<char> directory(c.size + 1, 'x');  // one guard byte
-        EXPECT_EQ(DirectoryOfFile(c.file.c_str(), directory.data(), c.size), c.whole) << c.file;
-        EXPECT_EQ(directory[c.size], 'x') << "written past the buffer: " << c.file;
-        if (c.size != 0) {
-            EXPECT_STREQ(directory.data(), c.directory) << c.file;
+    for (const auto& [file, size, whole, expected] : cases) {
+        std::vector<char> directory(size + 1, 'x');  // one guard byte
+        EXPECT_EQ(DirectoryOfFile(file, directory.data(), size), whole) << file;
+        EXPECT_EQ(directory[size], 'x') << "written past the buffer: " << file;
+        if (size != 0) {
+            EXPECT_STREQ(directory.data(), expected) << file;
         }
     }
 }

@@ -119,12 +119,12 @@ TEST(MedianCut, DitherErrorSharesAndLimit) {
         DitherShares s = SplitDitherError(c[0]);
         EXPECT_EQ((std::array<int32_t, 5>{c[0], s.ahead, s.belowBehind, s.below, s.belowAhead}), c);
     }
-    const struct {
-        int32_t e, limited;
-    } limits[] = {{0, 0},   {15, 15},  {16, 16},   {17, 16},   {18, 17},   {46, 31},   {47, 31},
-                  {48, 32}, {255, 32}, {-15, -15}, {-17, -16}, {-47, -31}, {-48, -32}, {-400, -32}};
-    for (const auto& c : limits) {
-        EXPECT_EQ(LimitDitherError(c.e), c.limited) << c.e;
+    // An error, and what a pixel receives of it.
+    const std::tuple<int32_t, int32_t> limits[] = {
+        {0, 0},   {15, 15},  {16, 16},   {17, 16},   {18, 17},   {46, 31},   {47, 31},
+        {48, 32}, {255, 32}, {-15, -15}, {-17, -16}, {-47, -31}, {-48, -32}, {-400, -32}};
+    for (const auto& [error, limited] : limits) {
+        EXPECT_EQ(LimitDitherError(error), limited) << error;
     }
 }
 
