@@ -1,4 +1,4 @@
-// The servers of tests/support/ftp-server as the upload tests see them, on Z:.
+// The server of tests/support/ftp-server as the upload tests see it, on Z:.
 #pragma once
 
 #include <cstdlib>
@@ -11,23 +11,19 @@ namespace ftp {
 constexpr char kUser[] = "pixelnook";
 constexpr char kPassword[] = "grab&send";
 
-// Port 21 of each address: the working server, nothing at all, and the
-// failing servers of tests/support/ftp-faults.
+// Port 21 of each address: the server, and nothing at all.
 constexpr char kServer[] = "127.0.0.1";
 constexpr char kNoServer[] = "127.0.0.2";
-constexpr char kRefusesStore[] = "127.0.0.3";
-constexpr char kDropsTransfer[] = "127.0.0.4";
 
 // Its folder (PIXELNOOK_FTP_SERVER, set by CTest); empty when not set.
 inline std::string ServerDir() {
-    std::string path = getenv("PIXELNOOK_FTP_SERVER") ? getenv("PIXELNOOK_FTP_SERVER") : "";
-    for (char& c : path)
-        c = c == '/' ? '\\' : c;
-    return path.empty() ? path : "Z:" + path;
+    const char* dir = getenv("PIXELNOOK_FTP_SERVER");
+    return dir == nullptr ? "" : std::string("Z:") + dir;
 }
+// What it received.
 inline std::string Root() {
     return ServerDir() + "\\root";
-}  // what it received
+}
 // Its debug log: a line per command received ("<- STOR name").
 inline std::string Log() {
     return FileBytes(ServerDir() + "\\server.log");
