@@ -12,55 +12,28 @@ namespace {
 
 constexpr char kCurrentDirectory[] = "C:\\Grabs";
 
-AboutSummary Summary(const GrabSettings& settings) {
-    return SummarizeSettings(settings, kCurrentDirectory);
-}
-
 }  // namespace
 
 TEST(AboutSummary, Directory) {
     // (The hot key and type are the title's texts, and the end-to-end page list
     // test reads the type from the page.)
     GrabSettings s(true);
-    EXPECT_EQ(Summary(s).directory, kCurrentDirectory);  // the default ".\"
+    // The default ".\" is the current directory.
+    EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).directory, kCurrentDirectory);
     CopyText(s.FileStore.Dir, ".\\grabs");
-    EXPECT_EQ(Summary(s).directory, ".\\grabs");
+    EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).directory, ".\\grabs");
     s.Properties.StoreFile = false;
-    EXPECT_EQ(Summary(s).directory, "<storing to the clipboard>");
-}
-
-TEST(AboutSummary, Thumbnail) {
-    const struct {
-        bool thumb;
-        int percent, width, height;
-        bool aspect, wmSame;
-        const char* text;
-    } cases[] = {
-        {true, 25, 0, 0, true, true,
-         "25% of original, height aspect ratio adjusted, resize watermark"},  // the defaults
-        {true, 0, 160, 120, false, false, "160 by 120"},
-        {false, 25, 0, 0, true, true, "<none>"},
-    };
-    for (const auto& c : cases) {
-        GrabSettings s(true);
-        s.Thumbnail = {c.thumb, c.percent, c.width, c.height, c.aspect, c.wmSame};
-        EXPECT_EQ(Summary(s).thumbnail, c.text);
-    }
+    EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).directory, "<storing to the clipboard>");
 }
 
 TEST(AboutSummary, Watermark) {
     const std::string mark = ".\\marks\\mark.png";
     const std::string longFile(250, 'm');
-    const struct {
-        bool on, stretch;
-        int percent, width, height;
-        bool aspect;
-        int style, corner;
-        std::string file, text;
-    } cases[] = {
+    // On, stretch, percent, width, height, aspect, style, corner, file, summary.
+    using Row = std::tuple<bool, bool, int, int, int, bool, int, int, std::string, std::string>;
+    const Row cases[] = {
         {false, false, 0, 0, 0, true, 2, 3, mark, "<none>"},  // the defaults
         {true, false, 0, 0, 0, true, 2, 3, mark, mark + ", not resized, bottom right corner"},
-        {true, false, 0, 0, 0, true, 2, 0, mark, mark + ", not resized, top left corner"},
         {true, true, 50, 0, 0, false, 1, 3, mark,
          mark + ", resize to 50% of original, tiled 2 by 3"},
         {true, true, 0, 64, 32, true, 0, 3, mark,
@@ -71,13 +44,14 @@ TEST(AboutSummary, Watermark) {
         {true, false, 0, 0, 0, true, 2, 4, mark, "<none>"},
         {true, false, 0, 0, 0, true, 2, 3, longFile, longFile + ", not"},  // cut at 255
     };
-    for (const auto& c : cases) {
+    for (const auto& [on, stretch, percent, width, height, aspect, style, corner, file, text] :
+         cases) {
         GrabSettings s(true);
         WatermarkSettings& w = s.Watermark;
         std::tie(w.Watermark, w.Stretch, w.Percent, w.Width, w.Height, w.Aspect, w.Style, w.Corner,
-                 w.Columns, w.Rows) = std::make_tuple(c.on, c.stretch, c.percent, c.width, c.height,
-                                                      c.aspect, c.style, c.corner, 2, 3);
-        CopyText(w.File, c.file.c_str());
-        EXPECT_EQ(Summary(s).watermark, c.text);
+                 w.Columns, w.Rows) =
+            std::make_tuple(on, stretch, percent, width, height, aspect, style, corner, 2, 3);
+        CopyText(w.File, file.c_str());
+        EXPECT_EQ(SummarizeSettings(s, kCurrentDirectory).watermark, text);
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 TEST(BmpFormat, HeaderBytesOfATenByThreeGrab) {
@@ -25,25 +26,21 @@ TEST(BmpFormat, HeaderBytesOfATenByThreeGrab) {
 }
 
 TEST(BmpFormat, RowBytesAndSizeImage) {
-    const struct {
-        int32_t width;
-        uint16_t bits;
-        uint32_t row;
-    } rows[] = {{10, 32, 40}, {1, 24, 4}, {3, 24, 12}, {5, 24, 16}, {1, 1, 4},
-                {33, 1, 8},   {0, 32, 0}, {-4, 32, 0}, {7, 0, 0}};
-    for (const auto& c : rows) {
-        EXPECT_EQ(BitmapRowBytes(c.width, c.bits), c.row) << c.width << " x " << c.bits;
+    // Width and bits per pixel, and the row bytes.
+    const std::tuple<int32_t, uint16_t, uint32_t> rows[] = {{10, 32, 40}, {1, 24, 4},  {3, 24, 12},
+                                                            {5, 24, 16},  {1, 1, 4},   {33, 1, 8},
+                                                            {0, 32, 0},   {-4, 32, 0}, {7, 0, 0}};
+    for (const auto& [width, bits, row] : rows) {
+        EXPECT_EQ(BitmapRowBytes(width, bits), row) << width << " x " << bits;
     }
     // biSizeImage is row bytes x height; 0 and false when a 32-bit file size
     // cannot describe the picture or it is empty.
-    const struct {
-        int32_t width, height;
-        uint32_t sizeImage;
-    } sizes[] = {{5, 2, 40}, {16384, 16384, 1u << 30}, {65536, 65536, 0}, {0, 3, 0}, {10, 0, 0},
-                 {10, -3, 0}};
-    for (const auto& c : sizes) {
+    const std::tuple<int32_t, int32_t, uint32_t> sizes[] = {
+        {5, 2, 40}, {16384, 16384, 1u << 30}, {65536, 65536, 0}, {0, 3, 0}, {10, 0, 0},
+        {10, -3, 0}};
+    for (const auto& [width, height, sizeImage] : sizes) {
         BitmapHeader header;
-        EXPECT_EQ(MakeBitmapHeader(c.width, c.height, 1, 32, header), c.sizeImage != 0);
-        EXPECT_EQ(header.sizeImage, c.sizeImage) << c.width << " x " << c.height;
+        EXPECT_EQ(MakeBitmapHeader(width, height, 1, 32, header), sizeImage != 0);
+        EXPECT_EQ(header.sizeImage, sizeImage) << width << " x " << height;
     }
 }

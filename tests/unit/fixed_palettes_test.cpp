@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "tests/unit/imaging_test_support.h"
 
 namespace {
@@ -32,83 +36,56 @@ TEST(Grayscale, LevelIsTheDoubleFormulaForEveryColour) {
     }
 }
 
-TEST(Grayscale, MappingAndPaletteWithAndWithoutTransparency) {
+TEST(Grayscale, MappingWithAndWithoutTransparency) {
     // With transparency entry 0 is the fill colour: alpha 0 goes there and black
     // to grey 1. Without, alpha does not matter.
-    const struct {
-        bool transparent;
-        Argb pixel;
-        uint8_t expected;
-    } cases[] = {{false, 0xFF000000u, 0}, {false, 0x00FFFFFFu, 255}, {false, 0xFFC8C8C8u, 200},
-                 {true, 0xFF000000u, 1},  {true, 0x00FF00FFu, 0},    {true, 0xFFFFFFFFu, 255}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(GrayscaleReducer(c.transparent, kMagentaKey).MapColor(c.pixel), c.expected)
-            << c.transparent << " " << std::hex << c.pixel;
-    }
-    for (bool transparent : {false, true}) {
-        PaletteBlock block = BlackBlock();
-        GrayscaleReducer(transparent, kMagentaKey).GetPalette(block);
-        EXPECT_EQ(block.count, 256u);
-        EXPECT_EQ(block.entries[0], transparent ? kMagentaKey : Opaque(0, 0, 0));
-        for (uint32_t k = 1; k < 256; ++k) {
-            EXPECT_EQ(block.entries[k], Opaque(k, k, k)) << transparent;
-        }
-    }
-}
-
-TEST(WebSafe, PaletteOrderAndCount) {
-    for (bool transparent : {false, true}) {
-        PaletteBlock block = BlackBlock();
-        WebSafeReducer(transparent, kMagentaKey).GetPalette(block);
-        const uint32_t first = transparent ? 1 : 0;  // the fill entry comes first
-        EXPECT_EQ(block.count, 216u + first);
-        EXPECT_EQ(block.entries[0], transparent ? kMagentaKey : Opaque(0, 0, 0));
-        for (uint32_t i = 0; i < 216; ++i) {  // blue changes fastest
-            EXPECT_EQ(block.entries[first + i],
-                      Opaque(51 * (i / 36), 51 * (i / 6 % 6), 51 * (i % 6)))
-                << i;
-        }
+    const std::tuple<bool, Argb, uint8_t> cases[] = {
+        {false, 0xFF000000u, 0}, {false, 0x00FFFFFFu, 255}, {false, 0xFFC8C8C8u, 200},
+        {true, 0xFF000000u, 1},  {true, 0x00FF00FFu, 0},    {true, 0xFFFFFFFFu, 255}};
+    for (const auto& [transparent, pixel, expected] : cases) {
+        EXPECT_EQ(GrayscaleReducer(transparent, kMagentaKey).MapColor(pixel), expected)
+            << transparent << " " << std::hex << pixel;
     }
     // Mapping is the nearest entry, the fill entry included: opaque fill colour
-    // ties with the cube's magenta and becomes transparent.
+    // ties with the web-safe cube's magenta and becomes transparent.
     EXPECT_EQ(WebSafeReducer(true, kMagentaKey).MapColor(Opaque(255, 0, 255)), 0);
 }
 
-TEST(WebSafe, WorkedOutEntryIsTheSearchedOne) {
-    // Every level of each channel, and colours around a fill colour off the cube.
-    std::vector<Argb> pixels = RandomImage(64, 64, 5).pixels;
-    for (uint32_t v = 0; v < 256; ++v) {
-        pixels.insert(pixels.end(),
-                      {Opaque(v, 0, 0), Opaque(0, v, 0), Opaque(0, 0, v), Opaque(v, 255 - v, v / 2),
-                       Opaque(40 + v % 9, 90, 60 + v / 32)});
-    }
+TEST(FixedPalettes, FillEntryFirstThenGreysOrTheCube) {
     for (bool transparent : {false, true}) {
-        WebSafeReducer reducer(transparent, 0x00285A3Cu);  // (40, 90, 60)
-        PaletteBlock block = BlackBlock();
-        PaletteReducer searched(reducer.GetPalette(block));
-        for (Argb p : pixels) {
-            ASSERT_EQ(reducer.MapColor(p), searched.MapColor(p)) << std::hex << p << transparent;
+        PaletteBlock grey = BlackBlock(), cube = BlackBlock();
+        GrayscaleReducer(transparent, kMagentaKey).GetPalette(grey);
+        WebSafeReducer(transparent, kMagentaKey).GetPalette(cube);
+        const uint32_t first = transparent ? 1 : 0;  // the fill entry
+        EXPECT_EQ(grey.count, 256u);
+        EXPECT_EQ(cube.count, 216u + first);
+        for (uint32_t k = 0; k < 256; ++k) {
+            EXPECT_EQ(grey.entries[k], k < first ? kMagentaKey : Opaque(k, k, k)) << transparent;
+        }
+        EXPECT_EQ(cube.entries[0], grey.entries[0]);
+        for (uint32_t i = 0; i < 216; ++i) {  // blue changes fastest
+            EXPECT_EQ(cube.entries[first + i],
+                      Opaque(51 * (i / 36), 51 * (i / 6 % 6), 51 * (i % 6)))
+                << i;
         }
     }
 }
 
 TEST(Halftone, FillColourAtEntry41OrAboveBecomesTransparent) {
-    const struct {
-        std::vector<uint32_t> fillAt;  // indices holding the opaque fill colour
-        int32_t expected;
-    } cases[] = {{{}, -1}, {{40}, -1}, {{41}, 41}, {{3, 100, 200}, 100}};  // at most one
-    for (const auto& c : cases) {
-        PaletteBlock block;
-        block.count = 256;
+    // The indices holding the opaque fill colour, and the entry chosen: at most one.
+    const std::pair<std::vector<uint32_t>, int32_t> cases[] = {
+        {{}, -1}, {{40}, -1}, {{41}, 41}, {{3, 100, 200}, 100}};
+    for (const auto& [fillAt, expected] : cases) {
+        PaletteBlock block = BlackBlock();  // all 256 entries, rewritten here
         for (uint32_t i = 0; i < 256; ++i) {
             block.entries[i] = MakeArgb(i % 2 == 0 ? 255 : 0, i, 255 - i, 7);
         }
-        for (uint32_t at : c.fillAt) {
+        for (uint32_t at : fillAt) {
             block.entries[at] = 0xFFFF00FFu;
         }
-        EXPECT_EQ(ChooseHalftoneTransparentEntry(block, kMagenta), c.expected);
+        EXPECT_EQ(ChooseHalftoneTransparentEntry(block, kMagenta), expected);
         for (uint32_t i = 0; i < 256; ++i) {  // every other entry becomes opaque
-            const bool chosen = int32_t(i) == c.expected;
+            const bool chosen = int32_t(i) == expected;
             EXPECT_EQ(chosen ? block.entries[i] : AlphaOf(block.entries[i]),
                       chosen ? 0x00FF00FFu : 255u)
                 << i;

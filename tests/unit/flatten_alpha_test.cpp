@@ -23,12 +23,11 @@ TEST(FlattenAlpha, CompositesOverTheFillColour) {
 }
 
 TEST(FlattenAlpha, AnyAlphaFindsASingleTranslucentPixel) {
-    std::vector<uint8_t> bits(4 * 5 * 3, 0x80);
-    for (size_t i = 3; i < bits.size(); i += 4)
-        bits[i] = 0;
-    EXPECT_FALSE(HasAnyAlpha({5, 3, 20, bits.data()}));
-    bits[4 * 14 + 3] = 1;  // the very last pixel
-    EXPECT_TRUE(HasAnyAlpha({5, 3, 20, bits.data()}));
-    EXPECT_FALSE(HasAnyAlpha({0, 3, 20, bits.data()}));
+    std::vector<Argb> pixels(5 * 3, 0x00808080u);
+    uint8_t* bits = reinterpret_cast<uint8_t*>(pixels.data());
+    EXPECT_FALSE(HasAnyAlpha({5, 3, 20, bits}));
+    pixels.back() = 0x01808080u;  // the very last pixel
+    EXPECT_TRUE(HasAnyAlpha({5, 3, 20, bits}));
+    EXPECT_FALSE(HasAnyAlpha({0, 3, 20, bits}));
     EXPECT_FALSE(HasAnyAlpha({5, 3, 20, nullptr}));
 }

@@ -28,6 +28,12 @@ struct TestPlane {
 using TestImage = TestPlane<Argb, ArgbView, kOpaque>;
 using TestIndices = TestPlane<uint8_t, IndexView, 0xEE>;  // 0xEE until written
 
+// The same rows seen bottom-up: Scan0 at the last row in memory, a negative stride.
+template <typename View>
+View BottomUp(const View& v) {
+    return {v.width, v.height, -v.stride, v.scan0 + ptrdiff_t(v.height - 1) * v.stride};
+}
+
 // A block as GDI+ creates it for a new 8-bit bitmap in the tests: 256 entries of
 // opaque black.
 inline PaletteBlock BlackBlock() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <random>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "tests/unit/imaging_test_support.h"
@@ -32,9 +33,6 @@ struct Quantized {
         w = w != 0 ? w : int32_t(rgb.size() / 3);
         count = QuantizeMedianCut(rgb.data(), colours, dithered, w, h, indices.data(), palette);
     }
-    Rgb EntryOf(size_t k) const {
-        return {palette[indices[k]].red, palette[indices[k]].green, palette[indices[k]].blue};
-    }
     size_t EntriesUsed(size_t from, size_t to) const {
         return std::set<uint8_t>(indices.begin() + from, indices.begin() + to).size();
     }
@@ -50,21 +48,18 @@ TEST(MedianCut, SplitAxisRules) {
     // Three pixels, (0,0,0), (r,0,0) and (r,g,b); with two colours the one cut,
     // across the longest axis weighted red 2, green 3, blue 1 per unit, decides
     // which two share an entry.
-    const struct {
-        int r, g, b;
-        bool firstTwoShare;
-    } cases[] = {
+    // r, g, b, and whether the first two pixels share the entry.
+    const std::tuple<int, int, int, bool> cases[] = {
         {40, 28, 0, true},   // red 80 against green 84
         {84, 56, 0, true},   // 168 each: green wins the tie
         {44, 28, 0, false},  // red 88 against green 84
         {44, 0, 96, true},   // blue 96 against red 88
         {48, 0, 96, false},  // 96 each: red wins over blue
     };
-    for (const auto& c : cases) {
-        Quantized q(Pixels({{0, 0, 0}, {c.r, 0, 0}, {c.r, c.g, c.b}}), 2);
-        ASSERT_EQ(q.count, 2) << c.r;
-        EXPECT_EQ(q.indices[0] == q.indices[1], c.firstTwoShare) << c.r << " " << c.g;
-        EXPECT_EQ(q.indices[1] == q.indices[2], !c.firstTwoShare) << c.r << " " << c.g;
+    for (const auto& [r, g, b, firstTwoShare] : cases) {
+        Quantized q(Pixels({{0, 0, 0}, {r, 0, 0}, {r, g, b}}), 2);
+        EXPECT_EQ(q.indices[0] == q.indices[1], firstTwoShare) << r << " " << g;
+        EXPECT_EQ(q.indices[1] == q.indices[2], !firstTwoShare) << r << " " << g;
     }
 }
 
@@ -99,9 +94,7 @@ TEST(MedianCut, InverseMapIsTheNearestPaletteColour) {
         std::mt19937 random(seed);
         std::vector<uint8_t> rgb(97 * 61 * 3);
         const uint32_t mask = seed % 2 == 0 ? 0xFF : 0xE7;  // some runs with gaps
-        for (uint8_t& v : rgb) {
-            v = uint8_t(random() & mask);
-        }
+        std::generate(rgb.begin(), rgb.end(), [&] { return uint8_t(random() & mask); });
         Quantized q(rgb, 256, false, 97, 61);
         for (size_t k = 0; k < q.indices.size(); ++k) {
             const int r = (rgb[3 * k] >> 2) * 4 + 2, g = (rgb[3 * k + 1] >> 2) * 4 + 2,
@@ -126,12 +119,12 @@ TEST(MedianCut, DitherErrorSharesAndLimit) {
         DitherShares s = SplitDitherError(c[0]);
         EXPECT_EQ((std::array<int32_t, 5>{c[0], s.ahead, s.belowBehind, s.below, s.belowAhead}), c);
     }
-    const struct {
-        int32_t e, limited;
-    } limits[] = {{0, 0},   {15, 15},  {16, 16},   {17, 16},   {18, 17},   {46, 31},   {47, 31},
-                  {48, 32}, {255, 32}, {-15, -15}, {-17, -16}, {-47, -31}, {-48, -32}, {-400, -32}};
-    for (const auto& c : limits) {
-        EXPECT_EQ(LimitDitherError(c.e), c.limited) << c.e;
+    // An error, and what a pixel receives of it.
+    const std::tuple<int32_t, int32_t> limits[] = {
+        {0, 0},   {15, 15},  {16, 16},   {17, 16},   {18, 17},   {46, 31},   {47, 31},
+        {48, 32}, {255, 32}, {-15, -15}, {-17, -16}, {-47, -31}, {-48, -32}, {-400, -32}};
+    for (const auto& [error, limited] : limits) {
+        EXPECT_EQ(LimitDitherError(error), limited) << error;
     }
 }
 
@@ -151,7 +144,7 @@ TEST(MedianCut, WideSumsKeepTheMeanOfAHugeWhiteGrab) {
     // 17 million white pixels: 254 x 17M overflows a 32-bit sum.
     Quantized q(std::vector<uint8_t>(8500 * 2000 * 3, 255), 256, false, 8500, 2000);
     ASSERT_EQ(q.count, 1);
-    EXPECT_EQ(q.EntryOf(0), (Rgb{254, 254, 252}));
+    EXPECT_EQ((Rgb{q.palette[0].red, q.palette[0].green, q.palette[0].blue}), (Rgb{254, 254, 252}));
 }
 
 TEST(MedianCut, ReductionSetsCountAndTheTransparentEntry) {
@@ -180,31 +173,23 @@ TEST(MedianCut, ReductionFollowsPaddedAndBottomUpRows) {
     // bottom-up source has a negative stride with Scan0 at its last row in
     // memory. Every pixel is its own cell's centre, so each entry is exactly
     // the pixel's colour and dithering has no error to spread.
-    const int32_t w = 5, h = 3;
+    TestImage image(5, 3);
+    for (int32_t y = 0; y < 3; ++y) {
+        for (int32_t x = 0; x < 5; ++x) {
+            image.At(x, y) = MakeArgb(255, 4 * (10 * x + y) + 2, 4 * y + 2, 8 * x + 4);
+        }
+    }
     for (int layout = 0; layout < 8; ++layout) {
-        const bool bottomUp = layout & 1, dithered = layout & 2;
-        const int32_t stride = layout & 4 ? 8 : w;
-        std::vector<Argb> source(size_t(w) * h);
-        ArgbView in{w, h, w * 4, reinterpret_cast<uint8_t*>(source.data())};
-        if (bottomUp) {
-            in = ArgbView{w, h, -w * 4, in.scan0 + (h - 1) * w * 4};
-        }
-        for (int32_t y = 0; y < h; ++y) {
-            for (int32_t x = 0; x < w; ++x) {
-                in.Row(y)[x] = MakeArgb(255, 4 * (10 * x + y) + 2, 4 * y + 2, 8 * x + 4);
-            }
-        }
-        std::vector<uint8_t> target(size_t(stride) * h, 0xEE);
+        const ArgbView in = layout & 1 ? BottomUp(image.View()) : image.View();
+        TestIndices out(layout & 4 ? 8 : 5, 3);  // the padding stays 0xEE
         PaletteBlock block = BlackBlock();
-        ASSERT_TRUE(ReduceByMedianCut(in, 0x00FF00FFu, false, dithered,
-                                      IndexView{w, h, stride, target.data()}, block));
-        for (size_t k = 0; k < target.size(); ++k) {
-            const int32_t x = int32_t(k % stride), y = int32_t(k / stride);
-            if (x < w) {
-                EXPECT_EQ(block.entries[target[k]], in.Row(y)[x])
+        ASSERT_TRUE(ReduceByMedianCut(in, 0x00FF00FFu, false, layout & 2,
+                                      IndexView{5, 3, out.width, out.pixels.data()}, block));
+        for (int32_t y = 0; y < 3; ++y) {
+            for (int32_t x = 0; x < out.width; ++x) {
+                EXPECT_EQ(x < 5 ? block.entries[out.At(x, y)] : out.At(x, y),
+                          x < 5 ? in.Row(y)[x] : 0xEEu)
                     << layout << ": " << x << "," << y;
-            } else {
-                EXPECT_EQ(target[k], 0xEE) << "padding, layout " << layout;
             }
         }
     }

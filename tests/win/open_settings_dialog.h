@@ -25,8 +25,7 @@ class OpenDialog {
 public:
     explicit OpenDialog(const GrabSettings& settings)
         : dialog(GetModuleHandleA(nullptr), settings) {
-        if (Comctl32Optional().InitCommonControls != nullptr)
-            Comctl32Optional().InitCommonControls();  // the list-view and spin classes
+        Comctl32Optional().InitCommonControls();  // the list-view and spin classes
         CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr,
                            DialogProc, 0);
     }
@@ -48,9 +47,6 @@ public:
     // A click reaches the dialog through the page, as the user's does.
     void Click(int page, int id) const {
         SendDlgItemMessageA(dialog.pageWindows[page], id, BM_CLICK, 0, 0);
-    }
-    LRESULT Send(int page, int id, UINT message, WPARAM wParam = 0) const {
-        return SendDlgItemMessageA(dialog.pageWindows[page], id, message, wParam, 0);
     }
     // The page as if its window could not be made.
     void Lose(int page) {

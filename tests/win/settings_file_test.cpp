@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "base/system_functions_win.h"
-#include "base/text.h"
 #include "settings/grab_settings.h"
+#include "settings/ini_file.h"
 #include "tests/win/ini_scratch.h"
 #include "tests/win/settings_fields.h"
 
@@ -43,7 +43,6 @@ TEST(SettingsFile, MissingFileGivesTheDefaultsAndSavingWritesTheStoredFormsButNo
     GrabSettings defaults(false);
     defaults.Properties.HotKey = VK_F10;  // Load turns the stored form into the key
     EXPECT_EQ(Dump(s), Dump(defaults));
-    EXPECT_EQ(IniScratch::Read(), "") << "loading wrote the file";
     s.Save(kOsWindows98);
     const std::string text = IniScratch::Read();
     for (const char* lines :
@@ -113,7 +112,6 @@ TEST(MakeRelativePath, RelativeWhereItFitsItsBufferElseAbsolute) {
     shlwapi.PathRelativePathToA = CountedPathRelativePathTo;
     const std::string name(250, 'p');
     const std::tuple<std::string, std::string, std::string, bool> cases[] = {
-        {"C:\\sibling", "C:\\grabber\\Pixelnook.ini", "..\\sibling", true},
         // Without a common root, the absolute path is the only name.
         {"D:\\other\\marks", "C:\\grabber\\Pixelnook.ini", "D:\\other\\marks", true},
         // Three steps up and the name make 259 characters; a fourth, 262.
