@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/test_windows.h"
 #include "tools/desktop_user_win.h"
@@ -101,17 +101,12 @@ private:
 // goes is ended by force, so a failing test leaves nothing behind.
 class PixelnookProcess {
 public:
-    PixelnookProcess() = default;
     ~PixelnookProcess() {
         if (IsRunning()) {
-            TerminateProcess(process_, 99);
-            WaitForSingleObject(process_, 5000);
+            TerminateProcess(process_.Get(), 99);
+            WaitForSingleObject(process_.Get(), 5000);
         }
-        if (process_ != nullptr)
-            CloseHandle(process_);
     }
-    PixelnookProcess(const PixelnookProcess&) = delete;
-    PixelnookProcess& operator=(const PixelnookProcess&) = delete;
 
     // Starts the program with the folder as its current directory; writes
     // Pixelnook.ini there first when iniText is not empty.
@@ -119,8 +114,8 @@ public:
         if (!iniText.empty())
             dir.WriteFile("Pixelnook.ini", iniText);
         // The build tree is on the Linux file system, which Wine shows as drive Z:.
-        std::string exe = std::string("Z:") + PIXELNOOK_EXE_UNIX_PATH;
-        std::replace(exe.begin(), exe.end(), '/', '\\');
+        const std::string exe =
+            std::filesystem::path("Z:" PIXELNOOK_EXE_UNIX_PATH).make_preferred().string();
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info = {};
@@ -128,13 +123,11 @@ public:
                             dir.Path().c_str(), &startup, &info))
             return false;
         CloseHandle(info.hThread);
-        process_ = info.hProcess;
+        process_.Reset(info.hProcess);
         processId_ = info.dwProcessId;
         return true;
     }
-    bool IsRunning() const {
-        return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-    }
+    bool IsRunning() const { return WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
     // A top-level window of the process with that class (and caption, when given).
     HWND Find(const char* className, const char* caption = nullptr) const {
         HWND window = nullptr;
@@ -158,13 +151,14 @@ public:
     // Without a process the wait fails at once.
     DWORD ExitCode() {
         DWORD exitCode = kNoExit;
-        const bool ended = WaitForSingleObject(process_, kDefaultTimeoutMs) == WAIT_OBJECT_0 &&
-                           GetExitCodeProcess(process_, &exitCode);
+        const bool ended =
+            WaitForSingleObject(process_.Get(), kDefaultTimeoutMs) == WAIT_OBJECT_0 &&
+            GetExitCodeProcess(process_.Get(), &exitCode);
         return ended ? exitCode : kNoExit;
     }
 
 private:
-    HANDLE process_ = nullptr;
+    KernelHandle process_;
     DWORD processId_ = 0;
 };
 
