@@ -23,14 +23,11 @@ namespace {
 // their own process: its pages (child dialogs found by their titles), its
 // buttons by id, and where the page list stands, read from the windows'
 // places (the list-view's own item records live in the other process).
-constexpr char kSettingsTitle[] = "Pixelnook Settings";
-constexpr char kIntroTitle[] = "Pixelnook Introduction";
-
 struct SettingsDialogView {
     // Waits until the dialog is on screen, set up; dialog stays null when it
     // does not come.
     explicit SettingsDialogView(const PixelnookProcess& pixelnook)
-        : dialog(pixelnook.WaitFor("#32770", kSettingsTitle)) {
+        : dialog(pixelnook.WaitFor("#32770", "Pixelnook Settings")) {
         if (!WaitUntil([&] { return IsWindowVisible(dialog); }))
             dialog = nullptr;
     }
@@ -48,9 +45,6 @@ struct SettingsDialogView {
     // BM_CLICK on a control of the frame, or of a page when one is given.
     void Click(int control, const char* page = nullptr) const {
         SendMessageA(GetDlgItem(page != nullptr ? Page(page) : dialog, control), BM_CLICK, 0, 0);
-    }
-    std::string Text(const char* page, int control) const {
-        return WindowText(GetDlgItem(Page(page), control));
     }
     bool Shown(int control) const { return IsWindowVisible(GetDlgItem(dialog, control)) != FALSE; }
     // Cancels the dialog and waits until it is gone.
@@ -81,25 +75,19 @@ struct SettingsDialogView {
         const int cell = ItemHeight();
         ClickAt({list.left + cell / 2, list.top + item * cell + cell / 3});
     }
-    // A click on an arrow, as the arrow static reports it.
-    void ClickArrow(int control) const {
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, STN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, control)));
-    }
 
     HWND dialog;
 };
 
-// The dialog opens at start-up; grabs go to BMP files without thumbnails.
-std::string Ini(const std::string& properties) {
-    return IniAfterFirstRun("SettingsOnStart=1\r\n" + properties, "Name=screencap_\r\nExt=bmp\r\n",
-                            "[Thumbnail]\r\nThumb=0\r\n");
-}
-
-// Pixelnook with its settings dialog open, writing BMP files.
+// Pixelnook with its settings dialog open, writing BMP files: the dialog
+// opens at start-up; grabs go to BMP files without thumbnails.
 struct Open : BmpPixelnook {
-    explicit Open(const std::string& properties) : started(Start(Ini(properties))) {}
+    explicit Open(const std::string& properties)
+        : ini(IniAfterFirstRun("SettingsOnStart=1\r\n" + properties,
+                               "Name=screencap_\r\nExt=bmp\r\n", "[Thumbnail]\r\nThumb=0\r\n")),
+          started(Start(ini)) {}
 
+    const std::string ini;  // as written into Pixelnook.ini before the start
     bool started;
     SettingsDialogView settings{pixelnook};
 };
@@ -108,29 +96,30 @@ struct Open : BmpPixelnook {
 
 TEST(SettingsDialog, PageListAndAboutPageShowTheUnconfirmedAndCancelShowsALostKey) {
     Open open("Systray=0\r\n");
-    const SettingsDialogView& list = open.settings;
-    ASSERT_NE(list.dialog, nullptr);
-    EXPECT_EQ(list.VisiblePage(), "General");
+    ASSERT_NE(open.settings.dialog, nullptr);
+    EXPECT_EQ(open.settings.VisiblePage(), "General");
     // The fifth visible item brings the next one into view.
-    list.ClickItem(4);
-    ASSERT_TRUE(WaitUntil([&] { return list.VisiblePage() == "Thumbnail"; }));
-    EXPECT_EQ(list.TopItem(), 1);
-    EXPECT_TRUE(list.Shown(IDC_UP_ARROW));
+    open.settings.ClickItem(4);
+    ASSERT_TRUE(WaitUntil([&] { return open.settings.VisiblePage() == "Thumbnail"; }));
+    EXPECT_EQ(open.settings.TopItem(), 1);
+    EXPECT_TRUE(open.settings.Shown(IDC_UP_ARROW));
     // The tray box shares the up arrow's id: only the arrow itself scrolls.
-    list.Click(IDC_SYSTRAY, "General");
-    EXPECT_EQ(list.TopItem(), 1);
-    list.ClickItem(2);
-    ASSERT_TRUE(WaitUntil([&] { return list.VisiblePage() == "Type"; }));
-    list.Click(IDC_TYPE_DESKTOP, "Type");
+    open.settings.Click(IDC_SYSTRAY, "General");
+    EXPECT_EQ(open.settings.TopItem(), 1);
+    open.settings.ClickItem(2);
+    ASSERT_TRUE(WaitUntil([&] { return open.settings.VisiblePage() == "Type"; }));
+    open.settings.Click(IDC_TYPE_DESKTOP, "Type");
+    // Clicks on the down arrow, as the arrow static reports them.
     for (int top = 2; top <= 6; ++top)  // (where the arrows stop: PageListScroll)
-        list.ClickArrow(IDC_DOWN_ARROW);
-    list.ClickItem(10);
-    ASSERT_TRUE(WaitUntil([&] { return list.VisiblePage() == "About"; }));
-    EXPECT_EQ(list.Text("About", IDC_ABOUT_TYPE), "Desktop");
+        SendMessageA(open.settings.dialog, WM_COMMAND, MAKEWPARAM(IDC_DOWN_ARROW, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(open.settings.dialog, IDC_DOWN_ARROW)));
+    open.settings.ClickItem(10);
+    ASSERT_TRUE(WaitUntil([&] { return open.settings.VisiblePage() == "About"; }));
+    EXPECT_EQ(WindowText(GetDlgItem(open.settings.Page("About"), IDC_ABOUT_TYPE)), "Desktop");
     // The test for use lets the key go, and another program takes it.
-    list.Click(IDC_TEST_HOT_KEY, "Hot key");
+    open.settings.Click(IDC_TEST_HOT_KEY, "Hot key");
     ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_WIN, VK_F10));
-    ASSERT_TRUE(list.Cancel());
+    ASSERT_TRUE(open.settings.Cancel());
 
     // Cancelled: nothing of it stays, and the title says the key is lost.
     PostMessageA(open.pixelnook.WaitFor("#32770", TEXT_HOTKEY_ERROR_CAPTION), WM_COMMAND, IDOK, 0);
@@ -142,7 +131,7 @@ TEST(SettingsDialog, PageListAndAboutPageShowTheUnconfirmedAndCancelShowsALostKe
     ASSERT_NE(about.dialog, nullptr);
     EXPECT_EQ(about.VisiblePage(), "About");
     EXPECT_EQ(about.TopItem(), 6);
-    EXPECT_EQ(about.Text("About", IDC_ABOUT_TYPE), "Window");
+    EXPECT_EQ(WindowText(GetDlgItem(about.Page("About"), IDC_ABOUT_TYPE)), "Window");
 }
 
 TEST(SettingsDialog, OkTakesEffectAtOnce) {
@@ -152,17 +141,16 @@ TEST(SettingsDialog, OkTakesEffectAtOnce) {
     DeleteFileA(link.c_str());
     const size_t iconsBefore = TrayIcons().size();
     Open open("Systray=1\r\nTaskbar=1\r\nMakeLink=0\r\n");
-    const SettingsDialogView& settings = open.settings;
-    ASSERT_NE(settings.dialog, nullptr);
+    ASSERT_NE(open.settings.dialog, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return TrayIcons().size() == iconsBefore + 1; }));
     // Without GDI+ only bitmaps are offered.
-    EXPECT_EQ(SendDlgItemMessageA(settings.Page("Storage"), IDC_EXT, CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(SendDlgItemMessageA(open.settings.Page("Storage"), IDC_EXT, CB_GETCOUNT, 0, 0), 1);
     for (int box : {IDC_SYSTRAY, IDC_TASKBAR, IDC_MAKE_LINK})
-        settings.Click(box, "General");
-    settings.ClickItem(2);
-    ASSERT_TRUE(WaitUntil([&] { return settings.VisiblePage() == "Type"; }));
-    settings.Click(IDC_TYPE_DESKTOP, "Type");
-    settings.Click(IDOK);
+        open.settings.Click(box, "General");
+    open.settings.ClickItem(2);
+    ASSERT_TRUE(WaitUntil([&] { return open.settings.VisiblePage() == "Type"; }));
+    open.settings.Click(IDC_TYPE_DESKTOP, "Type");
+    open.settings.Click(IDOK);
     EXPECT_TRUE(WaitUntil([&] { return TrayIcons().size() == iconsBefore; }));
     // Hidden, the main window loses its taskbar button.
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(open.pixelnook.WaitForMainWindow()); }));
@@ -202,7 +190,7 @@ TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab)
     PostMessageA(open.pixelnook.WaitForMainWindow(), WM_COMMAND, IDM_INTRO, 0);
     PressKeys({VK_LWIN, VK_F10});
     Pump(1500);
-    EXPECT_EQ(open.pixelnook.Find("#32770", kIntroTitle), nullptr);
+    EXPECT_EQ(open.pixelnook.Find("#32770", "Pixelnook Introduction"), nullptr);
     EXPECT_EQ(open.dir.List().size(), 1u);  // Pixelnook.ini alone: no grab
     // Once the dialog is gone the hot key grabs again.
     ASSERT_TRUE(open.settings.Cancel());
@@ -211,12 +199,11 @@ TEST(SettingsDialog, WhileOpenASecondCopyBringsItForwardAndTheHotKeyTakesNoGrab)
 }
 
 TEST(SettingsDialog, UnloadWithoutTrayIconAndTaskbarButtonEndsTheProgram) {
-    const std::string neither = "Systray=0\r\nTaskbar=0\r\n";
-    Open open(neither);
+    Open open("Systray=0\r\nTaskbar=0\r\n");
     ASSERT_NE(open.settings.dialog, nullptr);
     ASSERT_TRUE(open.settings.Shown(IDC_UNLOAD));
     open.settings.Click(IDC_UNLOAD);
     EXPECT_EQ(open.pixelnook.ExitCode(), 0u);
     // Unload ends the program and nothing else: no settings are saved.
-    EXPECT_EQ(FileBytes(open.dir.FilePath("Pixelnook.ini")), Ini(neither));
+    EXPECT_EQ(FileBytes(open.dir.FilePath("Pixelnook.ini")), open.ini);
 }
