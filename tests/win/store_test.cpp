@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -38,36 +39,10 @@ namespace {
 
 constexpr uint32_t kGrey = 0xFF808080;
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // The Unix form of a path on Z:, Wine's drive for the Unix root.
 std::string UnixPath(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
     return path.substr(2);
-}
-
-// Runs a /bin/sh script (no double quotes in it) and returns what it printed,
-// by way of the file out (on Z:). A Unix child's process handle cannot be
-// waited for, so the script writes out under another name and renames it last.
-std::string RunShell(const std::string& script, const std::string& out) {
-    const std::string unixOut = UnixPath(out);
-    std::string command = "/bin/sh -c \"(" + script + ") > '" + unixOut + ".part' 2>&1; mv '" +
-                          unixOut + ".part' '" + unixOut + "'\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return "the shell did not start";
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    for (int tries = 0; tries < 1200 && !Exists(out); ++tries)
-        Sleep(50);
-    const std::string text = FileBytes(out);
-    DeleteFileA(out.c_str());
-    return text;
 }
 
 // This program's path.
@@ -205,15 +180,39 @@ class GdiplusStore : public ::testing::Test {
 protected:
     GdiplusStore() { CreateDirectoryA(folder.c_str(), nullptr); }
     ~GdiplusStore() override {
+        GdiplusLibrary().functions = g_real;
         grab.ReleaseGrab();
-        RunShell("rm -rf '" + UnixPath(folder) + "'", folder + ".removed");
+        Shell("cd / && rm -rf '" + UnixPath(folder) + "'");
     }
     void SetUp() override {
         ASSERT_TRUE(IsGdiplusAvailable());
         g_real = Gdip();
     }
-    void TearDown() override { GdiplusLibrary().functions = g_real; }
     std::string In(const std::string& name) const { return folder + "\\" + name; }
+
+    // Runs a /bin/sh script (no double quotes in it) in the folder and returns
+    // what it printed, by way of a file beside the folder. A Unix child's
+    // process handle cannot be waited for, so the script writes that file
+    // under another name and renames it last.
+    std::string Shell(const std::string& script) const {
+        const std::string out = folder + ".out", unixOut = UnixPath(out);
+        std::string command = "/bin/sh -c \"(cd '" + UnixPath(folder) + "' && " + script + ") > '" +
+                              unixOut + ".part' 2>&1; mv '" + unixOut + ".part' '" + unixOut +
+                              "'\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process))
+            return "the shell did not start";
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        for (int tries = 0; tries < 1200 && !std::filesystem::exists(out); ++tries)
+            Sleep(50);
+        const std::string text = FileBytes(out);
+        DeleteFileA(out.c_str());
+        return text;
+    }
 
     // Puts a picture into the grab as TakeGrab leaves it: a 32-bit bottom-up
     // DIB section selected into a memory DC. pixel(x, y) is the top-down
@@ -278,8 +277,7 @@ TEST_F(GdiplusStore, EachTypeWritesItsFilesWithItsSettingsAndAFailedSaveKeepsThe
         Watch();
         const std::string name = std::string("screencap_.") + ext;
         EXPECT_EQ(Store(s), In(name) + "|" + In("t" + name));
-        const std::string identify = "/usr/bin/identify -format '%m %wx%h ' " + name + " t" + name;
-        EXPECT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + identify, In("identify")),
+        EXPECT_EQ(Shell("/usr/bin/identify -format '%m %wx%h ' " + name + " t" + name),
                   std::string(format) + " 64x48 " + format + " 16x12 ");
         // Wine writes none of what follows into the file. The items are set
         // on the image that is saved (for GIF the reduced one).
@@ -403,11 +401,10 @@ TEST_F(GdiplusStore, GifHandsGdiplusThePaletteAndPixelsTheToolComputes) {
                         char(transparent && p == kFill ? 0 : 255)};
             }
             std::ofstream(In("in.pam"), std::ios::binary) << pam;
-            const std::string tool = PIXELNOOK_WINE_LOADER " '" PIXELNOOK_TOOL
-                                                           "' reduce --method " +
-                                     std::string(method) + (transparent ? " --transparent" : "") +
-                                     " --fill 40,200,120 in.pam tool 2>/dev/null; echo $?";
-            ASSERT_EQ(RunShell("cd '" + UnixPath(folder) + "' && " + tool, In("tool.out")), "0\n");
+            ASSERT_EQ(Shell(PIXELNOOK_WINE_LOADER " '" PIXELNOOK_TOOL "' reduce --method " +
+                            std::string(method) + (transparent ? " --transparent" : "") +
+                            " --fill 40,200,120 in.pam tool 2>/dev/null; echo $?"),
+                      "0\n");
             std::istringstream text(FileBytes(In("tool.palette.txt")));
             text.ignore(99, '\n') >> std::hex;  // "count N", then N entries AARRGGBB
             std::vector<uint32_t> palette{std::istream_iterator<uint32_t>(text), {}};
@@ -439,8 +436,7 @@ TEST_F(GdiplusStore, WatermarkCoversTheRectangleWorkedOutByHand) {
     // quarter of the height, stretched to 25 percent of the picture's width
     // (16 x 16 * 16 / 24 = 16 x 10): 64 - 8 - 16, trunc(48 - 2.5) - 10 = 35;
     // own mark 32 - 8 - 16, 21 - 10.
-    RunShell("/usr/bin/convert -size 24x16 xc:lime 'BMP3:" + UnixPath(In("mark.bmp")) + "'",
-             In("convert"));
+    Shell("/usr/bin/convert -size 24x16 xc:lime BMP3:mark.bmp");
     Install(64, 48, [](int, int) { return kGrey; });
     GrabSettings s = Settings("png");
     s.Thumbnail.Percent = 50;
@@ -474,7 +470,7 @@ TEST_F(FullDisk, WhatDoesNotFitIsRemoved) {
         const std::string limited =
             "trap '' XFSZ; ulimit -f 1; PIXELNOOK_FULL_DISK=1 " PIXELNOOK_WINE_LOADER " '" +
             UnixPath(Program()) + "' --gtest_filter=FullDisk.* >/dev/null 2>&1; echo $?";
-        EXPECT_EQ(RunShell(limited, In("result")), "0\n") << "the limited run failed";
+        EXPECT_EQ(Shell(limited), "0\n") << "the limited run failed";
         return;
     }
     // The limited run: a small BMP fits (54 + 128 bytes), a large one does not,
@@ -488,11 +484,11 @@ TEST_F(FullDisk, WhatDoesNotFitIsRemoved) {
         const HDC dc = grab.capturedImage.memoryDc.Get();
         EXPECT_EQ(WriteBmpFile(path.c_str(), header, grab.capturedImage.dibSection.Get(), dc),
                   width == 8);
-        EXPECT_EQ(Exists(path), width == 8) << path;
+        EXPECT_EQ(std::filesystem::exists(path), width == 8) << path;
     }
     Install(64, 48, noise);
     char picture[MAX_PATH] = "", thumbnail[MAX_PATH] = "";
     grab.StoreGrab(Settings("bmp"), false, picture, thumbnail);
-    EXPECT_FALSE(Exists(picture)) << picture;
-    EXPECT_FALSE(Exists(thumbnail)) << thumbnail;
+    EXPECT_FALSE(std::filesystem::exists(picture)) << picture;
+    EXPECT_FALSE(std::filesystem::exists(thumbnail)) << thumbnail;
 }
