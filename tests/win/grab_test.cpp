@@ -14,7 +14,8 @@ using namespace testwin;
 
 namespace {
 
-// The settings the grab reads, and the grab itself, as the application owns them.
+// The settings the grab reads, and the grab itself, as the application owns
+// them: each grab gives back the one before it.
 GrabSettings g_settings(false);
 TrayIcon g_tray;
 ScreenGrab g_grab(g_settings, g_tray);
@@ -79,7 +80,6 @@ TEST(HotKeyGrab, EachTypeResolvesItsTargetAndCopiesItsPixels) {
         EXPECT_EQ(GetPixel(dc, x - 1, y - 1), kRed);
         EXPECT_EQ(GetPixel(dc, x, y), c.type == GrabType::Control ? CLR_INVALID : kBlue);
     }
-    g_grab.ReleaseGrab();
 }
 
 TEST(HotKeyGrab, TheCursorIsDrawnAtTheMouseAndAShapedWindowsOutsideIsFilled) {
@@ -114,7 +114,6 @@ TEST(HotKeyGrab, TheCursorIsDrawnAtTheMouseAndAShapedWindowsOutsideIsFilled) {
     EXPECT_EQ(GetPixel(dc, 0, 0), kFill);
     EXPECT_EQ(GetPixel(dc, 319, 239), kFill);
     EXPECT_EQ(GetPixel(dc, 5, 120), kBlue);
-    g_grab.ReleaseGrab();
 }
 
 TEST(ClipboardStore, TheClipboardTakesTheBitmapOnceItIsFreeAndASecondStoreFindsNothing) {
