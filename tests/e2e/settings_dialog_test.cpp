@@ -79,8 +79,8 @@ struct SettingsDialogView {
     HWND dialog;
 };
 
-// Pixelnook with its settings dialog open, writing BMP files: the dialog
-// opens at start-up; grabs go to BMP files without thumbnails.
+// Pixelnook with its settings dialog open from the start, writing its grabs
+// to BMP files without thumbnails.
 struct Open : BmpPixelnook {
     explicit Open(const std::string& properties)
         : ini(IniAfterFirstRun("SettingsOnStart=1\r\n" + properties,
