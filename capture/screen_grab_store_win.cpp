@@ -12,6 +12,7 @@
 
 #include <iterator>
 
+#include "base/current_directory_win.h"
 #include "base/handles_win.h"
 #include "base/limits.h"
 #include "base/text.h"
@@ -45,8 +46,7 @@ bool OpenClipboardWhenFree(HWND owner) {
 class CurrentDirectoryChange {
 public:
     explicit CurrentDirectoryChange(const char* directory) {
-        const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(std::size(saved_)), saved_);
-        restore_ = length > 0 && length < std::size(saved_);
+        restore_ = ReadCurrentDirectory(saved_);
         SetCurrentDirectoryA(directory);
     }
     ~CurrentDirectoryChange() { Restore(); }

@@ -2,6 +2,7 @@
 // page's statics from the object's own copy of the settings.
 #include "dialogs/about_dialog_win.h"
 
+#include "base/current_directory_win.h"
 #include "base/limits.h"
 #include "dialogs/about_summary.h"
 #include "resources/resource_ids.h"
@@ -13,10 +14,7 @@ AboutDialog::AboutDialog(HINSTANCE instance_, const GrabSettings& settings_)
 
 void AboutDialog::OnInitDialog() {
     char currentDirectory[kPathChars] = "";
-    const DWORD length = GetCurrentDirectoryA(kPathChars, currentDirectory);
-    if (length == 0 || length >= kPathChars) {
-        currentDirectory[0] = '\0';  // nothing rather than a cut path
-    }
+    ReadCurrentDirectory(currentDirectory);  // left empty rather than cut
     const AboutSummary summary = SummarizeSettings(settings, currentDirectory);
     SetDlgItemTextA(hwnd, IDC_ABOUT_HOT_KEY, summary.hotKey.c_str());
     SetDlgItemTextA(hwnd, IDC_ABOUT_TYPE, summary.type.c_str());

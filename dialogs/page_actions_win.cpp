@@ -13,6 +13,7 @@
 
 #include <iterator>
 
+#include "base/current_directory_win.h"
 #include "base/os_version_win.h"
 #include "base/text.h"
 #include "encode/gdiplus_available_win.h"
@@ -82,8 +83,7 @@ void BrowseForStorageFolder(SettingsDialog& dialog) {
 }
 
 void TakeCurrentDirectory(SettingsDialog& dialog) {
-    const DWORD length = GetCurrentDirectoryA(std::size(dialog.pathScratch), dialog.pathScratch);
-    if (length == 0 || length >= std::size(dialog.pathScratch)) {
+    if (!ReadCurrentDirectory(dialog.pathScratch)) {
         // Too long for a path (or gone): the folder is named as the current one.
         CopyText(dialog.pathScratch, kCurrentDirectoryDir);
     } else {

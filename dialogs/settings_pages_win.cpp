@@ -18,6 +18,7 @@
 #include <iterator>
 #include <vector>
 
+#include "base/current_directory_win.h"
 #include "base/os_version_win.h"
 #include "base/text.h"
 #include "encode/file_types.h"
@@ -190,8 +191,7 @@ void FillStorageSpecials(HWND page, const GrabSettings& s) {
     // A current directory too long for a path keeps showing ".\\".
     char shown[kPathChars] = "";
     const bool current = strcmp(s.FileStore.Dir, kCurrentDirectoryDir) == 0;
-    const DWORD length = current ? GetCurrentDirectoryA(std::size(shown), shown) : 0;
-    const bool expanded = length > 0 && length < std::size(shown);
+    const bool expanded = current && ReadCurrentDirectory(shown);
     SetDlgItemTextA(page, IDC_STORE_DIR, expanded ? shown : s.FileStore.Dir);
     // Only BMP is offered where GDI+ is missing: the program writes it itself.
     const bool gdiplus = IsGdiplusAvailable();

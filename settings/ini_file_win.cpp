@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "base/current_directory_win.h"
 #include "base/system_functions_win.h"
 #include "base/text.h"
 #include "settings/ini_file.h"
@@ -21,10 +22,7 @@ char g_relativePath[kPathChars];
 
 bool IniFile::Open(const char* fileName) {
     char directory[kPathChars] = "";
-    // 0 is a failure (Wine's answer for a directory longer than MAX_PATH); a
-    // length as large as the buffer is the size it would need.
-    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(std::size(directory)), directory);
-    if (length == 0 || length >= std::size(directory) || OpenIn(directory, fileName) == nullptr) {
+    if (!ReadCurrentDirectory(directory) || OpenIn(directory, fileName) == nullptr) {
         Close();
         return false;
     }
