@@ -20,8 +20,6 @@
 //   pixelnook-probe rect TITLE [SECONDS]
 //                                     prints LEFT TOP WIDTH HEIGHT of the shown
 //                                     window TITLE
-//   pixelnook-probe version FILE      prints the version resource of FILE as
-//                                     A.B.C.D and its FileVersion text
 //   pixelnook-probe stats             prints Pixelnook's GDI objects, USER
 //                                     objects, handles and pagefile bytes
 //   pixelnook-probe grabs COUNT EVERY FILE|- [area]
@@ -599,37 +597,6 @@ int PrintRect(const char* title, DWORD seconds) {
     return 0;
 }
 
-// What Windows reads from the file's version resource: the four numbers of
-// its fixed part and the FileVersion text of its first translation.
-int PrintVersion(const char* file) {
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
-    std::string data(size, '\0');
-    void* fixed = nullptr;
-    void* translation = nullptr;
-    void* text = nullptr;
-    UINT length = 0;
-    if (size == 0 || !GetFileVersionInfoA(file, 0, size, &data[0]) ||
-        !VerQueryValueA(data.data(), "\\", &fixed, &length) ||
-        !VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", &translation, &length) ||
-        length < 2 * sizeof(WORD)) {
-        fprintf(stderr, "pixelnook-probe: %s has no version resource\n", file);
-        return 1;
-    }
-    const WORD* language = static_cast<const WORD*>(translation);
-    char key[64];
-    snprintf(key, sizeof key, "\\StringFileInfo\\%04x%04x\\FileVersion", language[0], language[1]);
-    if (!VerQueryValueA(data.data(), key, &text, &length)) {
-        fprintf(stderr, "pixelnook-probe: %s has no FileVersion text\n", file);
-        return 1;
-    }
-    const auto* numbers = static_cast<const VS_FIXEDFILEINFO*>(fixed);
-    printf("%u.%u.%u.%u %s\n", HIWORD(numbers->dwFileVersionMS), LOWORD(numbers->dwFileVersionMS),
-           HIWORD(numbers->dwFileVersionLS), LOWORD(numbers->dwFileVersionLS),
-           static_cast<const char*>(text));
-    return 0;
-}
-
 int Close(DWORD seconds) {
     HWND window = FindWindowA(kMainWindowClass, nullptr);
     if (window == nullptr) {
@@ -654,7 +621,7 @@ int Close(DWORD seconds) {
 int Usage() {
     fprintf(stderr,
             "usage: pixelnook-probe title|hotkey|tray|close|demo [SECONDS]\n"
-            "       pixelnook-probe sample SECONDS | command ID | version FILE\n"
+            "       pixelnook-probe sample SECONDS | command ID\n"
             "       pixelnook-probe press TITLE ID | page INDEX TITLE | rect TITLE [SECONDS]\n"
             "       pixelnook-probe stats | grabs COUNT EVERY FILE|- [area]\n");
     return 2;
@@ -685,8 +652,6 @@ int main(int argc, char** argv) {
         return Sample(seconds(0));
     if (command == "command" && argc == 3)
         return Command(atoi(argv[2]));
-    if (command == "version" && argc == 3)
-        return PrintVersion(argv[2]);
     if (command == "press" && argc >= 4)
         return Press(argv[2], atoi(argv[3]), seconds(2));
     if (command == "page" && argc >= 4)
