@@ -12,11 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "base/current_directory_win.h"
 #include "tests/support/file_bytes.h"
 
 inline std::string CurrentDirectory() {
-    char path[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof path, path);
+    char path[kPathChars] = "";
+    ReadCurrentDirectory(path);
     return path;
 }
 
